@@ -1,0 +1,70 @@
+#include "app/AppFrame.h"
+
+#include <cstdlib>
+#include <unistd.h>
+
+namespace climora {
+namespace fs = std::filesystem;
+
+namespace {
+
+std::unique_ptr<WorkFolder> temporaryWorkFolder() {
+    std::string pattern = (fs::temp_directory_path() / "climora-XXXXXX").string();
+    if (!mkdtemp(pattern.data()))
+        throw std::runtime_error("Could not create a temporary folder.");
+    return std::make_unique<WorkFolder>(pattern);
+}
+
+} // namespace
+
+FrameState startUp(const fs::path& installFolder, Messenger& messenger) {
+    FrameState frame;
+    frame.installFolder = installFolder;
+    std::optional<fs::path> dataFolder = localDataFolder();
+    if (!dataFolder) {
+        messenger.reportError("Could not find the folder path.");
+        frame.workFolder = temporaryWorkFolder();
+        frame.workFolderIsTemporary = true;
+        frame.defaultInputFolder = frame.defaultOutputFolder = frame.workFolder->pathText();
+        frame.optionsRestored = false;
+        return frame;
+    }
+    frame.workFolder = std::make_unique<WorkFolder>(*dataFolder / workFolderName);
+    std::error_code ec;
+    fs::create_directory(frame.workFolder->path(), ec);
+    copyMissingSettingsFiles(installFolder, *frame.workFolder);
+    frame.updateNoticePending = true;
+    frame.workFolder->deleteTemporaries();
+
+    frame.defaultInputFolder = frame.defaultOutputFolder = frame.workFolder->pathText();
+    if (frame.workFolder->exists(optionFileName)) {
+        OptionReadResult read = readOptionFile(frame.workFolder->file(optionFileName), Options{});
+        frame.options = read.options;
+        // The shipped option file leaves the folder lines empty: the work
+        // folder stands in for a folder that was never chosen.
+        if (!read.options.inputFolder.empty())
+            frame.defaultInputFolder = read.options.inputFolder;
+        if (!read.options.outputFolder.empty())
+            frame.defaultOutputFolder = read.options.outputFolder;
+        if (!read.error.empty()) {
+            frame.optionsRestored = false;
+            messenger.reportError(read.error);
+            return frame;
+        }
+    }
+    frame.explorerOpen = false;
+    return frame;
+}
+
+void shutDown(FrameState& frame, const Options& current) {
+    WorkFolder& work = *frame.workFolder;
+    work.deleteTemporaries();
+    auto [inputFolder, outputFolder] =
+        readOptionFolders(work.file(optionFileName), work.pathText());
+    Options written = current;
+    written.inputFolder = inputFolder;
+    written.outputFolder = outputFolder;
+    writeOptionFile(work.file(optionFileName), written);
+}
+
+} // namespace climora

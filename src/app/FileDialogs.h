@@ -1,0 +1,50 @@
+#pragma once
+
+#include <optional>
+#include <utility>
+#include <string>
+
+namespace climora {
+
+// One file dialog as the program asks for it. The filter uses the
+// "Caption|pattern|Caption|pattern" form; filterIndex counts from 1.
+struct FileDialogRequest {
+    std::string title;
+    std::string startFolder;
+    std::string filter;
+    int filterIndex = 1;
+    std::string suggestedName;
+    bool confirmOverwrite = false;
+};
+
+struct FileChoice {
+    std::string path;
+    int filterIndex = 1; // the filter selected when the user confirmed
+};
+
+// File and folder choosers. Cancelling gives no value.
+class FileDialogs {
+public:
+    virtual ~FileDialogs() = default;
+    virtual std::optional<FileChoice> openFile(const FileDialogRequest& request) = 0;
+    virtual std::optional<FileChoice> saveFile(const FileDialogRequest& request) = 0;
+};
+
+// Answers dialogs from a script, for tests and for the batch front end.
+class ScriptedFileDialogs : public FileDialogs {
+public:
+    std::optional<FileChoice> nextOpen;
+    std::optional<FileChoice> nextSave;
+    std::optional<FileDialogRequest> lastRequest;
+
+    std::optional<FileChoice> openFile(const FileDialogRequest& request) override {
+        lastRequest = request;
+        return std::exchange(nextOpen, std::nullopt);
+    }
+    std::optional<FileChoice> saveFile(const FileDialogRequest& request) override {
+        lastRequest = request;
+        return std::exchange(nextSave, std::nullopt);
+    }
+};
+
+} // namespace climora

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <cstdio>
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace climora {
+
+// Raised when a file's bytes are not text: NUL bytes, bytes no code page
+// defines, or broken UTF-16.
+struct NotATextFile : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// Raised when a file cannot be opened, read or written.
+struct FileError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+enum class TextEncoding { Utf8, Utf8Bom, Utf16LE, Utf16BE, Windows1252 };
+
+// Decodes a file's bytes to UTF-8: a byte-order mark selects UTF-8 or UTF-16,
+// otherwise UTF-8 when the bytes are valid UTF-8, else Windows-1252.
+std::string decodeText(std::string_view bytes);
+TextEncoding detectEncoding(std::string_view bytes);
+
+// Splits at CR LF, LF or CR. A line end after the last line adds no line.
+std::vector<std::string> splitLines(std::string_view text);
+
+std::string readFileBytes(const std::filesystem::path& path);
+std::vector<std::string> readTextLines(const std::filesystem::path& path);
+std::string readText(const std::filesystem::path& path);
+
+// Writes each line followed by CR LF, in UTF-8.
+void writeTextLines(const std::filesystem::path& path, const std::vector<std::string>& lines);
+// Writes the text as it stands (the caller supplies the line ends).
+void writeRawText(const std::filesystem::path& path, std::string_view text);
+
+// Reads a text file line by line without holding it whole. Text in UTF-8
+// (the program's own files) streams; other encodings are decoded whole.
+class TextLineReader {
+public:
+    explicit TextLineReader(const std::filesystem::path& path);
+    ~TextLineReader();
+    TextLineReader(const TextLineReader&) = delete;
+    TextLineReader& operator=(const TextLineReader&) = delete;
+
+    // The next line without its line end; false at the end of the file.
+    bool next(std::string& line);
+    void rewind();
+
+private:
+    bool fill();
+    bool scanIsPlainUtf8();
+
+    std::filesystem::path path_;
+    std::FILE* file_ = nullptr;
+    std::string buffer_;
+    std::size_t pos_ = 0;
+    bool eof_ = false;
+    bool decoded_ = false; // whole file decoded into buffer_
+};
+
+// Writes lines ended by CR LF through a large buffer.
+class TextLineWriter {
+public:
+    explicit TextLineWriter(const std::filesystem::path& path);
+    ~TextLineWriter();
+    TextLineWriter(const TextLineWriter&) = delete;
+    TextLineWriter& operator=(const TextLineWriter&) = delete;
+
+    void line(std::string_view text);
+    void write(std::string_view text); // no line end
+    void endLine() { write("\r\n"); }
+    // Flushes and closes; reports a failed write.
+    void close();
+
+private:
+    void flushBuffer();
+
+    std::filesystem::path path_;
+    std::FILE* file_ = nullptr;
+    std::string buffer_;
+};
+
+} // namespace climora

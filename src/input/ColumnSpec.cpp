@@ -1,0 +1,66 @@
+#include "input/ColumnSpec.h"
+
+namespace climora {
+
+bool ColumnSpec::holds(int wanted) const {
+    for (int k = 0; k < columnCount; ++k)
+        if (variable[k] == wanted)
+            return true;
+    return false;
+}
+
+bool theLastColumn(const ColumnSlots& slots, ColumnSpec& spec, Messenger& messenger) {
+    for (int k = slotCount - 1; k >= 0; --k) {
+        if (slots[k].variable > 0) {
+            spec.columnCount = k + 1;
+            return true;
+        }
+    }
+    messenger.reportError("Columns are not specified.");
+    return false;
+}
+
+bool checkInputs(const RunInputs& inputs, const ColumnSpec&, Messenger& messenger) {
+    const char* failure = nullptr;
+    if (inputs.inputName.empty())
+        failure = "No input file is opened.";
+    else if (inputs.rowsText.empty())
+        failure = "The number of rows prior to start of data is not specified.";
+    else if (inputs.task == 0)
+        failure = "No task is selected.";
+    else if (inputs.task == 4 && inputs.task4Latitude.empty())
+        failure = "No latitude is given.";
+    else if (inputs.task == 5 && inputs.task5Latitude.empty())
+        failure = "No latitude is given.";
+    if (!failure)
+        return true;
+    messenger.reportError(failure);
+    return false;
+}
+
+void assignVariableIndexAndUnitIndexToColumn(const ColumnSlots& slots, ColumnSpec& spec) {
+    spec.variable.fill(NoVariable);
+    spec.unitPosition.fill(-1);
+    for (int k = 0; k < spec.columnCount; ++k) {
+        spec.variable[k] = slots[k].variable;
+        spec.unitPosition[k] = slots[k].unit;
+    }
+}
+
+bool assignUnit(const ColumnSlots& slots, ColumnSpec& spec, Messenger& messenger) {
+    for (std::string& text : spec.unitTexts)
+        text.clear();
+    for (int k = 0; k < spec.columnCount; ++k) {
+        std::string text = slots[k].unitText().substr(0, 15);
+        int variable = slots[k].variable;
+        if (isMeasured(variable))
+            spec.unitTexts[variable - firstMeasured] = text;
+        if (variable >= firstMeasured && variable != YYDOY && text.empty()) {
+            messenger.reportError("column " + std::to_string(k + 1) + " has no unit.");
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace climora

@@ -1,0 +1,76 @@
+#include "app/TextFile.h"
+#include "testing/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+using namespace climora;
+using climora::testing::TempFolder;
+using climora::testing::writeBytes;
+
+TEST(TextDecoding, PicksEncodingByMarkThenValidity) {
+    EXPECT_EQ(decodeText("\xEF\xBB\xBFT-max \xC2\xB0" "F"), "T-max \xC2\xB0" "F");
+    EXPECT_EQ(decodeText(std::string("\xFF\xFEO\0K\0", 6)), "OK");
+    EXPECT_EQ(decodeText(std::string("\xFE\xFF\0O\0K", 6)), "OK");
+    EXPECT_EQ(decodeText("25 \xC2\xB0" "C"), "25 \xC2\xB0" "C");       // valid UTF-8 stays
+    EXPECT_EQ(decodeText("25 \xB0" "F \x80"), "25 \xC2\xB0" "F \xE2\x82\xAC"); // Windows-1252
+}
+
+TEST(TextDecoding, RefusesWhatIsNotText) {
+    EXPECT_THROW(decodeText(std::string("ab\0cd", 5)), NotATextFile);
+    EXPECT_THROW(decodeText("undefined \x81 byte"), NotATextFile);
+    EXPECT_THROW(decodeText(std::string("\xFF\xFEO", 3)), NotATextFile);            // odd length
+    EXPECT_THROW(decodeText(std::string("\xFF\xFE\x00\xD8\x41\x00", 6)), NotATextFile); // lone surrogate
+    EXPECT_THROW(decodeText("\xEF\xBB\xBF\xC3("), NotATextFile); // marked UTF-8 that is not
+}
+
+TEST(TextDecoding, SplitsAtEveryKindOfLineEnd) {
+    EXPECT_EQ(splitLines("a\r\nb\nc\rd"), (std::vector<std::string>{"a", "b", "c", "d"}));
+    EXPECT_EQ(splitLines("a\r\n"), (std::vector<std::string>{"a"}));
+    EXPECT_EQ(splitLines("a\r\n\r\n"), (std::vector<std::string>{"a", ""}));
+    EXPECT_EQ(splitLines("\n\n"), (std::vector<std::string>{"", ""}));
+    EXPECT_TRUE(splitLines("").empty());
+}
+
+TEST(TextFiles, WriteUsesCrLfAndReadsBack) {
+    TempFolder folder;
+    writeTextLines(folder / "x.txt", {"1990\t1", "", "\xC2\xB0"});
+    EXPECT_EQ(climora::testing::readBytes(folder / "x.txt"), "1990\t1\r\n\r\n\xC2\xB0\r\n");
+    EXPECT_EQ(readTextLines(folder / "x.txt"), (std::vector<std::string>{"1990\t1", "", "\xC2\xB0"}));
+}
+
+TEST(TextFiles, MissingFileOrFolderIsAnError) {
+    TempFolder folder;
+    EXPECT_THROW(readTextLines(folder / "none.txt"), FileError);
+    EXPECT_THROW(readTextLines(folder.path()), NotATextFile);
+    EXPECT_THROW(writeTextLines(folder / "no" / "such.txt", {"x"}), FileError);
+}
+
+TEST(TextLineReader, StreamsLinesAcrossChunksAndEncodings) {
+    TempFolder folder;
+    std::string big;
+    for (int i = 0; i < 200000; ++i)
+        big += "2015\t" + std::to_string(i) + "\t\xC2\xB0\r\n";
+    writeBytes(folder / "big.txt", big);
+    TextLineReader reader(folder / "big.txt");
+    std::string line;
+    int count = 0;
+    std::string last;
+    while (reader.next(line)) {
+        ASSERT_EQ(line.find('\r'), std::string::npos);
+        last = line;
+        ++count;
+    }
+    EXPECT_EQ(count, 200000);
+    EXPECT_EQ(last, "2015\t199999\t\xC2\xB0");
+
+    writeBytes(folder / "w.txt", "a\xB0\rb");
+    TextLineReader ansi(folder / "w.txt");
+    ASSERT_TRUE(ansi.next(line));
+    EXPECT_EQ(line, "a\xC2\xB0");
+    ASSERT_TRUE(ansi.next(line));
+    EXPECT_EQ(line, "b");
+    EXPECT_FALSE(ansi.next(line));
+    ansi.rewind();
+    ASSERT_TRUE(ansi.next(line));
+    EXPECT_EQ(line, "a\xC2\xB0");
+}
