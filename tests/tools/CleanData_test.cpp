@@ -20,5 +20,5 @@ TEST(CleanData, KeepsHeaderLinesAndCleansTheRest) {
     writeBytes(dir / "in", "Station A, flags: M\r\n2015,01,01,M\r\n\r\nNote x\r\n");
     NullGauge gauge;
     cleanDataFile(dir / "in", dir / "out", 1, gauge);
-    EXPECT_EQ(readBytes(dir / "out"), "Station A, flags: M\r\n2015 01 01  \r\n\r\n       \r\n");
+    EXPECT_EQ(readBytes(dir / "out"), "Station A, flags: M\r\n2015 01 01  \r\n\r\n      \r\n");
 }
