@@ -5,7 +5,7 @@ namespace climora {
 // The needle gauge beside the Process button: steps that work through data
 // rows advance it once per row (1000 steps a turn).
 class ActivityGauge {
-public:
+  public:
     virtual ~ActivityGauge() = default;
     virtual void show() = 0;
     virtual void hide() = 0;
@@ -13,7 +13,7 @@ public:
 };
 
 class NullGauge : public ActivityGauge {
-public:
+  public:
     void show() override {}
     void hide() override {}
     void step() override {}

@@ -20,7 +20,7 @@ struct FrameState {
     bool workFolderIsTemporary = false;
     std::string defaultInputFolder;
     std::string defaultOutputFolder;
-    Options options;            // as restored at start-up; the controls hold them afterwards
+    Options options;             // as restored at start-up; the controls hold them afterwards
     bool optionsRestored = true; // false when reading the option file stopped early
     bool updateNoticePending = true;
     bool explorerOpen = false;

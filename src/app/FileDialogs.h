@@ -1,8 +1,8 @@
 #pragma once
 
 #include <optional>
-#include <utility>
 #include <string>
+#include <utility>
 
 namespace climora {
 
@@ -24,7 +24,7 @@ struct FileChoice {
 
 // File and folder choosers. Cancelling gives no value.
 class FileDialogs {
-public:
+  public:
     virtual ~FileDialogs() = default;
     virtual std::optional<FileChoice> openFile(const FileDialogRequest& request) = 0;
     virtual std::optional<FileChoice> saveFile(const FileDialogRequest& request) = 0;
@@ -32,7 +32,7 @@ public:
 
 // Answers dialogs from a script, for tests and for the batch front end.
 class ScriptedFileDialogs : public FileDialogs {
-public:
+  public:
     std::optional<FileChoice> nextOpen;
     std::optional<FileChoice> nextSave;
     std::optional<FileDialogRequest> lastRequest;

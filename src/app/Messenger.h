@@ -10,7 +10,7 @@ enum class Tone { Error, Exclamation };
 // The desktop program shows real boxes; tests record every call; the batch
 // front end prints them.
 class Messenger {
-public:
+  public:
     virtual ~Messenger() = default;
     virtual void tone(Tone tone) = 0;
     virtual void error(const std::string& text) = 0;       // error icon, OK

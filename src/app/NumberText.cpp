@@ -1,8 +1,8 @@
 #include "app/NumberText.h"
 
 #include <array>
-#include <charconv>
 #include <cctype>
+#include <charconv>
 #include <cmath>
 
 namespace climora {

@@ -44,7 +44,8 @@ OptionReadResult readOptionFile(const std::filesystem::path& file, const Options
     for (std::size_t i = 0; i < 4; ++i) {
         auto value = leadingInteger(lineOrEmpty(lines, 2 + i));
         if (!value) {
-            result.error = "Invalid numeric input in \"Option.clx\", line " + std::to_string(3 + i) + ".";
+            result.error =
+                "Invalid numeric input in \"Option.clx\", line " + std::to_string(3 + i) + ".";
             return result;
         }
         *flags[i] = value->first != 0;

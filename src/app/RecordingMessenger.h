@@ -13,7 +13,7 @@ namespace climora {
 // Confirmations take their answers from a queue; an empty queue answers
 // with the default answer.
 class RecordingMessenger : public Messenger {
-public:
+  public:
     explicit RecordingMessenger(bool defaultAnswer = false) : defaultAnswer_(defaultAnswer) {}
 
     void answerNext(bool yes) { answers_.push_back(yes); }
@@ -29,7 +29,7 @@ public:
     void plain(const std::string& text) override { events_.push_back("plain: " + text); }
     bool confirm(const std::string& text) override;
 
-private:
+  private:
     bool defaultAnswer_;
     std::deque<bool> answers_;
     std::vector<std::string> events_;

@@ -154,7 +154,8 @@ std::vector<std::string> splitLines(std::string_view text) {
             break;
         }
         lines.emplace_back(text.substr(start, end - start));
-        start = end + ((text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ? 2 : 1);
+        start =
+            end + ((text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ? 2 : 1);
     }
     return lines;
 }
@@ -290,7 +291,8 @@ bool TextLineReader::next(std::string& line) {
     while (true) {
         std::size_t end = buffer_.find_first_of("\r\n", pos_);
         // A CR at the very end of the buffer may be the first half of CR LF.
-        bool needMore = end == std::string::npos || (buffer_[end] == '\r' && end + 1 == buffer_.size());
+        bool needMore =
+            end == std::string::npos || (buffer_[end] == '\r' && end + 1 == buffer_.size());
         if (needMore && !eof_ && !decoded_) {
             fill();
             continue;
@@ -303,7 +305,9 @@ bool TextLineReader::next(std::string& line) {
             return true;
         }
         line.assign(buffer_, pos_, end - pos_);
-        pos_ = end + ((buffer_[end] == '\r' && end + 1 < buffer_.size() && buffer_[end + 1] == '\n') ? 2 : 1);
+        pos_ = end + ((buffer_[end] == '\r' && end + 1 < buffer_.size() && buffer_[end + 1] == '\n')
+                          ? 2
+                          : 1);
         return true;
     }
 }

@@ -42,7 +42,7 @@ void writeRawText(const std::filesystem::path& path, std::string_view text);
 // Reads a text file line by line without holding it whole. Text in UTF-8
 // (the program's own files) streams; other encodings are decoded whole.
 class TextLineReader {
-public:
+  public:
     explicit TextLineReader(const std::filesystem::path& path);
     ~TextLineReader();
     TextLineReader(const TextLineReader&) = delete;
@@ -52,7 +52,7 @@ public:
     bool next(std::string& line);
     void rewind();
 
-private:
+  private:
     bool fill();
     bool scanIsPlainUtf8();
 
@@ -66,7 +66,7 @@ private:
 
 // Writes lines ended by CR LF through a large buffer.
 class TextLineWriter {
-public:
+  public:
     explicit TextLineWriter(const std::filesystem::path& path);
     ~TextLineWriter();
     TextLineWriter(const TextLineWriter&) = delete;
@@ -78,7 +78,7 @@ public:
     // Flushes and closes; reports a failed write.
     void close();
 
-private:
+  private:
     void flushBuffer();
 
     std::filesystem::path path_;

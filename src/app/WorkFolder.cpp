@@ -21,7 +21,8 @@ bool isTemporaryName(const std::string& name) {
         return false;
     auto endsWith = [&](std::string_view suffix) {
         return name.size() >= suffix.size() &&
-               equalsIgnoringCase(std::string_view(name).substr(name.size() - suffix.size()), suffix);
+               equalsIgnoringCase(std::string_view(name).substr(name.size() - suffix.size()),
+                                  suffix);
     };
     return endsWith(".~") || (name.front() == '~' && endsWith(".xls"));
 }
@@ -35,7 +36,9 @@ std::string folderText(const fs::path& folder) {
     return text;
 }
 
-std::string WorkFolder::pathText() const { return folderText(folder_); }
+std::string WorkFolder::pathText() const {
+    return folderText(folder_);
+}
 
 fs::path WorkFolder::file(std::string_view name) const {
     std::error_code ec;
@@ -70,10 +73,16 @@ std::optional<fs::path> localDataFolder() {
 }
 
 const std::array<std::string_view, 10>& settingsFileNames() {
-    static const std::array<std::string_view, 10> names = {
-        "FavoriteNames.clx", "FavoriteURLs.clx",          "Gear.bmp",        "Gear.gif",
-        "Homepage.clx",      "Hotlinks.clx",              "Last Session Template.clx",
-        "Option.clx",        "TemplateList.clx",          "TemplateSettings.clx"};
+    static const std::array<std::string_view, 10> names = {"FavoriteNames.clx",
+                                                           "FavoriteURLs.clx",
+                                                           "Gear.bmp",
+                                                           "Gear.gif",
+                                                           "Homepage.clx",
+                                                           "Hotlinks.clx",
+                                                           "Last Session Template.clx",
+                                                           "Option.clx",
+                                                           "TemplateList.clx",
+                                                           "TemplateSettings.clx"};
     return names;
 }
 

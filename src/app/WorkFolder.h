@@ -11,7 +11,7 @@ namespace climora {
 // The per-user folder that holds the settings files and the temporaries of
 // runs. Files are named by bare names, compared without regard to case.
 class WorkFolder {
-public:
+  public:
     explicit WorkFolder(std::filesystem::path folder) : folder_(std::move(folder)) {}
 
     const std::filesystem::path& path() const { return folder_; }
@@ -24,7 +24,7 @@ public:
     // Deletes the temporaries ("*.~" and "~*.xls"); failures are ignored.
     void deleteTemporaries() const;
 
-private:
+  private:
     std::filesystem::path folder_;
 };
 

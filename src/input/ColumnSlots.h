@@ -21,7 +21,7 @@ struct ColumnSlot {
 
 // The 12 column slots as the window shows them.
 class ColumnSlots {
-public:
+  public:
     ColumnSlot& operator[](int slot) { return slots_.at(slot); }
     const ColumnSlot& operator[](int slot) const { return slots_.at(slot); }
 
@@ -38,7 +38,7 @@ public:
     // "Reset": no variable and no unit selected; unit lists keep their items.
     void resetSelections();
 
-private:
+  private:
     std::array<ColumnSlot, slotCount> slots_{};
 };
 

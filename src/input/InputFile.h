@@ -19,8 +19,8 @@ std::string rowsUpArrow(const std::string& rowsText);
 std::string rowsDownArrow(const std::string& rowsText);
 
 struct OpenedInput {
-    std::string name;                                // file name without folder
-    std::optional<std::vector<std::string>> lines;   // none when the file is not text
+    std::string name;                              // file name without folder
+    std::optional<std::vector<std::string>> lines; // none when the file is not text
 };
 
 // "Step 1: Open input file...". Cancelling gives nothing and changes nothing.

@@ -4,8 +4,8 @@ namespace climora {
 
 const std::array<std::string_view, variableCount>& variableNames() {
     static const std::array<std::string_view, variableCount> names = {
-        "Ignore", "Year",   "Month",  "Day",     "DOY",   "Solar",  "T-max",  "T-min", "Precip",
-        "RelHum", "WndSpd", "Soil-T", "ET",      "PanEvap", "SunHr", "SunHr%", "YYDOY"};
+        "Ignore", "Year",   "Month",  "Day", "DOY",     "Solar", "T-max",  "T-min", "Precip",
+        "RelHum", "WndSpd", "Soil-T", "ET",  "PanEvap", "SunHr", "SunHr%", "YYDOY"};
     return names;
 }
 
@@ -40,7 +40,9 @@ const std::vector<std::string>& unitsOf(int variable) {
     }
 }
 
-bool isMeasured(int variable) { return variable >= firstMeasured && variable <= lastMeasured; }
+bool isMeasured(int variable) {
+    return variable >= firstMeasured && variable <= lastMeasured;
+}
 
 bool hasSingleUnit(int variable) {
     return variable == RelHum || variable == SunHr || variable == SunHrPercent;

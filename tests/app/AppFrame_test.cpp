@@ -97,8 +97,8 @@ TEST(OptionFile, SignLineWithoutIntegerStopsReadingAndKeepsDefaults) {
     RecordingMessenger messenger;
     FrameState frame = startUp(install.path(), messenger);
     EXPECT_EQ(messenger.events(),
-              (std::vector<std::string>{"tone: error",
-                                        "error: Invalid numeric input in \"Option.clx\", line 7."}));
+              (std::vector<std::string>{
+                  "tone: error", "error: Invalid numeric input in \"Option.clx\", line 7."}));
     EXPECT_FALSE(frame.optionsRestored);
     EXPECT_TRUE(frame.options.horizontalScrollBar);
     EXPECT_TRUE(frame.options.enableSpacer);

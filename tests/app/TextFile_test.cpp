@@ -8,18 +8,28 @@ using climora::testing::TempFolder;
 using climora::testing::writeBytes;
 
 TEST(TextDecoding, PicksEncodingByMarkThenValidity) {
-    EXPECT_EQ(decodeText("\xEF\xBB\xBFT-max \xC2\xB0" "F"), "T-max \xC2\xB0" "F");
+    EXPECT_EQ(decodeText("\xEF\xBB\xBFT-max \xC2\xB0"
+                         "F"),
+              "T-max \xC2\xB0"
+              "F");
     EXPECT_EQ(decodeText(std::string("\xFF\xFEO\0K\0", 6)), "OK");
     EXPECT_EQ(decodeText(std::string("\xFE\xFF\0O\0K", 6)), "OK");
-    EXPECT_EQ(decodeText("25 \xC2\xB0" "C"), "25 \xC2\xB0" "C");       // valid UTF-8 stays
-    EXPECT_EQ(decodeText("25 \xB0" "F \x80"), "25 \xC2\xB0" "F \xE2\x82\xAC"); // Windows-1252
+    EXPECT_EQ(decodeText("25 \xC2\xB0"
+                         "C"),
+              "25 \xC2\xB0"
+              "C"); // valid UTF-8 stays
+    EXPECT_EQ(decodeText("25 \xB0"
+                         "F \x80"),
+              "25 \xC2\xB0"
+              "F \xE2\x82\xAC"); // Windows-1252
 }
 
 TEST(TextDecoding, RefusesWhatIsNotText) {
     EXPECT_THROW(decodeText(std::string("ab\0cd", 5)), NotATextFile);
     EXPECT_THROW(decodeText("undefined \x81 byte"), NotATextFile);
-    EXPECT_THROW(decodeText(std::string("\xFF\xFEO", 3)), NotATextFile);            // odd length
-    EXPECT_THROW(decodeText(std::string("\xFF\xFE\x00\xD8\x41\x00", 6)), NotATextFile); // lone surrogate
+    EXPECT_THROW(decodeText(std::string("\xFF\xFEO", 3)), NotATextFile); // odd length
+    EXPECT_THROW(decodeText(std::string("\xFF\xFE\x00\xD8\x41\x00", 6)),
+                 NotATextFile);                                  // lone surrogate
     EXPECT_THROW(decodeText("\xEF\xBB\xBF\xC3("), NotATextFile); // marked UTF-8 that is not
 }
 
@@ -35,7 +45,8 @@ TEST(TextFiles, WriteUsesCrLfAndReadsBack) {
     TempFolder folder;
     writeTextLines(folder / "x.txt", {"1990\t1", "", "\xC2\xB0"});
     EXPECT_EQ(climora::testing::readBytes(folder / "x.txt"), "1990\t1\r\n\r\n\xC2\xB0\r\n");
-    EXPECT_EQ(readTextLines(folder / "x.txt"), (std::vector<std::string>{"1990\t1", "", "\xC2\xB0"}));
+    EXPECT_EQ(readTextLines(folder / "x.txt"),
+              (std::vector<std::string>{"1990\t1", "", "\xC2\xB0"}));
 }
 
 TEST(TextFiles, MissingFileOrFolderIsAnError) {

@@ -10,7 +10,9 @@ namespace {
 
 using Events = std::vector<std::string>;
 
-Events errorEvents(const std::string& text) { return {"tone: error", "error: " + text}; }
+Events errorEvents(const std::string& text) {
+    return {"tone: error", "error: " + text};
+}
 
 RunInputs completeInputs() {
     RunInputs inputs;
@@ -66,7 +68,8 @@ TEST(CheckInputs, ReportsOnlyTheFirstFailureInOrder) {
     inputs.task = 0;
     EXPECT_EQ(check(inputs), errorEvents("No task is selected."));
     inputs.rowsText = "";
-    EXPECT_EQ(check(inputs), errorEvents("The number of rows prior to start of data is not specified."));
+    EXPECT_EQ(check(inputs),
+              errorEvents("The number of rows prior to start of data is not specified."));
     inputs.inputName = "";
     EXPECT_EQ(check(inputs), errorEvents("No input file is opened."));
 }

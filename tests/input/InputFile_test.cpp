@@ -36,7 +36,9 @@ TEST(OpenInput, ReadsTextAndMovesTheInputFolder) {
 
 TEST(OpenInput, BinaryFileIsReportedButNamedAndLeftUntouched) {
     TempFolder dir;
-    std::string binary("\x7F" "ELF\0\0\x01", 7);
+    std::string binary("\x7F"
+                       "ELF\0\0\x01",
+                       7);
     writeBytes(dir / "a.out", binary);
     ScriptedFileDialogs dialogs;
     dialogs.nextOpen = FileChoice{(dir / "a.out").string(), 2};
@@ -47,8 +49,8 @@ TEST(OpenInput, BinaryFileIsReportedButNamedAndLeftUntouched) {
     EXPECT_FALSE(opened->lines);
     EXPECT_EQ(opened->name, "a.out");
     EXPECT_EQ(messenger.events(),
-              (std::vector<std::string>{"tone: error",
-                                        "error: The file can't be opened because it is not a text file"}));
+              (std::vector<std::string>{
+                  "tone: error", "error: The file can't be opened because it is not a text file"}));
     EXPECT_EQ(readBytes(dir / "a.out"), binary);
 }
 

@@ -1,5 +1,5 @@
-#include "tools/CleanData.h"
 #include "testing/TempFolder.h"
+#include "tools/CleanData.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,9 @@ using climora::testing::writeBytes;
 TEST(CleanData, BlanksEveryNonNumberCharacterInPlace) {
     EXPECT_EQ(cleanDataLine("2005 32 12.5M 3.1"), "2005 32 12.5  3.1");
     EXPECT_EQ(cleanDataLine("1.5E3,+2"), "1.5 3  2");
-    EXPECT_EQ(cleanDataLine("25\xC2\xB0" "C"), "25  "); // degree sign is one character
+    EXPECT_EQ(cleanDataLine("25\xC2\xB0"
+                            "C"),
+              "25  "); // degree sign is one character
     EXPECT_EQ(cleanDataLine("\t-9.\t"), "\t-9.\t");
 }
 

@@ -29,7 +29,8 @@ std::optional<FileChoice> QtFileDialogs::saveFile(const FileDialogRequest& reque
 
 std::optional<FileChoice> QtFileDialogs::run(const FileDialogRequest& request, bool save) {
     QFileDialog dialog(parent_, QString::fromStdString(request.title));
-    dialog.setObjectName(save ? QStringLiteral("saveFileDialog") : QStringLiteral("openFileDialog"));
+    dialog.setObjectName(save ? QStringLiteral("saveFileDialog")
+                              : QStringLiteral("openFileDialog"));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     if (!request.confirmOverwrite)

@@ -13,14 +13,14 @@ namespace climora {
 QStringList qtFilters(const std::string& filter);
 
 class QtFileDialogs : public FileDialogs {
-public:
+  public:
     explicit QtFileDialogs(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* parent) { parent_ = parent; }
 
     std::optional<FileChoice> openFile(const FileDialogRequest& request) override;
     std::optional<FileChoice> saveFile(const FileDialogRequest& request) override;
 
-private:
+  private:
     std::optional<FileChoice> run(const FileDialogRequest& request, bool save);
     QWidget* parent_;
 };

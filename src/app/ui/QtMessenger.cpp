@@ -15,17 +15,25 @@ void showBox(QWidget* parent, QMessageBox::Icon icon, const std::string& text) {
 
 } // namespace
 
-void QtMessenger::tone(Tone) { QApplication::beep(); }
+void QtMessenger::tone(Tone) {
+    QApplication::beep();
+}
 
-void QtMessenger::error(const std::string& text) { showBox(parent_, QMessageBox::Critical, text); }
+void QtMessenger::error(const std::string& text) {
+    showBox(parent_, QMessageBox::Critical, text);
+}
 
-void QtMessenger::warning(const std::string& text) { showBox(parent_, QMessageBox::Warning, text); }
+void QtMessenger::warning(const std::string& text) {
+    showBox(parent_, QMessageBox::Warning, text);
+}
 
 void QtMessenger::information(const std::string& text) {
     showBox(parent_, QMessageBox::Information, text);
 }
 
-void QtMessenger::plain(const std::string& text) { showBox(parent_, QMessageBox::NoIcon, text); }
+void QtMessenger::plain(const std::string& text) {
+    showBox(parent_, QMessageBox::NoIcon, text);
+}
 
 bool QtMessenger::confirm(const std::string& text) {
     QMessageBox box(QMessageBox::Question, QStringLiteral("Climora"), QString::fromStdString(text),

@@ -8,7 +8,7 @@ namespace climora {
 
 // Message boxes and tones of the desktop program.
 class QtMessenger : public Messenger {
-public:
+  public:
     explicit QtMessenger(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* parent) { parent_ = parent; }
 
@@ -19,7 +19,7 @@ public:
     void plain(const std::string& text) override;
     bool confirm(const std::string& text) override;
 
-private:
+  private:
     QWidget* parent_;
 };
 

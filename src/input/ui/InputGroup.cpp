@@ -1,0 +1,123 @@
+#include "input/ui/InputGroup.h"
+
+#include "input/ui/ColumnSlotsWidget.h"
+#include "input/ui/RowsBox.h"
+
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace climora {
+
+std::vector<std::string> linesOfText(const QString& text) {
+    std::vector<std::string> lines;
+    const QStringList parts = text.split(QLatin1Char('\n'));
+    lines.reserve(parts.size());
+    for (const QString& part : parts)
+        lines.push_back(part.toStdString());
+    return lines;
+}
+
+QString textOfLines(const std::vector<std::string>& lines) {
+    std::string joined;
+    std::size_t size = 0;
+    for (const std::string& line : lines)
+        size += line.size() + 1;
+    joined.reserve(size);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0)
+            joined += '\n';
+        joined += lines[i];
+    }
+    return QString::fromStdString(joined);
+}
+
+InputGroup::InputGroup(QWidget* parent)
+    : QGroupBox(QStringLiteral("Step 2: Specify input data"), parent) {
+    setObjectName(QStringLiteral("inputGroup"));
+    panel_ = new QPlainTextEdit(this);
+    panel_->setObjectName(QStringLiteral("inputPanel"));
+    panel_->setAccessibleName(QStringLiteral("Input data"));
+    panel_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    panel_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    panel_->setWhatsThis(QStringLiteral("help:1270"));
+    setHorizontalScrollBar(false);
+
+    rows_ = new RowsBox(this);
+    auto* rowsLabel = new QLabel(QStringLiteral("Rows before data start"), this);
+    rowsLabel->setObjectName(QStringLiteral("rowsLabel"));
+    rowsLabel->setBuddy(rows_->edit());
+
+    slots_ = new ColumnSlotsWidget(this);
+    reset_ = new QPushButton(QStringLiteral("Reset"), this);
+    reset_->setObjectName(QStringLiteral("resetButton"));
+    reset_->setToolTip(QStringLiteral("Clear current column  specifications"));
+    reset_->setAccessibleName(QStringLiteral("Reset"));
+    spacerLabel_ = new QLabel(QStringLiteral("Spacer"), this);
+    spacerLabel_->setObjectName(QStringLiteral("spacerLabel"));
+    spacer_ = new QSpinBox(this);
+    spacer_->setObjectName(QStringLiteral("spacer"));
+    spacer_->setAccessibleName(QStringLiteral("Spacer"));
+    spacer_->setRange(-20, 100);
+    spacer_->setToolTip(QStringLiteral("Move comboboxes for column variables and units"));
+    spacerLabel_->setBuddy(spacer_);
+    setSpacerEnabled(false);
+
+    controlsRow_ = new QHBoxLayout;
+    controlsRow_->addWidget(rowsLabel);
+    controlsRow_->addWidget(rows_);
+    controlsRow_->addSpacing(16);
+    controlsRow_->addWidget(reset_);
+    controlsRow_->addSpacing(16);
+    controlsRow_->addWidget(spacerLabel_);
+    controlsRow_->addWidget(spacer_);
+    controlsRow_->addStretch();
+
+    auto* slotsRow = new QHBoxLayout;
+    slotsRow->addWidget(slots_);
+    slotsRow->addStretch();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(panel_, 1);
+    layout->addLayout(controlsRow_);
+    layout->addLayout(slotsRow);
+
+    connect(spacer_, &QSpinBox::valueChanged, slots_, &ColumnSlotsWidget::setSpacerPosition);
+    connect(reset_, &QPushButton::clicked, this, [this] {
+        rows_->setText(QString());
+        slots_->resetSelections();
+        emit resetPressed();
+    });
+}
+
+std::vector<std::string> InputGroup::panelLines() const {
+    return linesOfText(panel_->toPlainText());
+}
+
+void InputGroup::setPanelLines(const std::vector<std::string>& lines) {
+    panel_->setPlainText(textOfLines(lines));
+}
+
+void InputGroup::setHorizontalScrollBar(bool shown) {
+    panel_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    panel_->setHorizontalScrollBarPolicy(shown ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+}
+
+void InputGroup::setSpacerEnabled(bool enabled) {
+    spacerLabel_->setEnabled(enabled);
+    spacer_->setEnabled(enabled);
+}
+
+void InputGroup::addTemplateBox(QLabel* label, QWidget* box) {
+    int at = controlsRow_->count() - 1; // before the stretch
+    controlsRow_->insertSpacing(at++, 16);
+    controlsRow_->insertWidget(at++, label);
+    controlsRow_->insertWidget(at, box, 1);
+}
+
+} // namespace climora

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QGroupBox>
+#include <string>
+#include <vector>
+
+class QHBoxLayout;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QSpinBox;
+
+namespace climora {
+
+class ColumnSlotsWidget;
+class RowsBox;
+
+// "Step 2: Specify input data": the input panel, the rows-before-data box,
+// the 12 column slots, "Reset" and the spacer.
+class InputGroup : public QGroupBox {
+    Q_OBJECT
+  public:
+    explicit InputGroup(QWidget* parent = nullptr);
+
+    QPlainTextEdit* panel() const { return panel_; }
+    RowsBox* rowsBox() const { return rows_; }
+    ColumnSlotsWidget* slotsWidget() const { return slots_; }
+    QPushButton* resetButton() const { return reset_; }
+    QSpinBox* spacer() const { return spacer_; }
+
+    std::vector<std::string> panelLines() const;
+    void setPanelLines(const std::vector<std::string>& lines);
+
+    void setHorizontalScrollBar(bool shown);
+    void setSpacerEnabled(bool enabled);
+    // A place beside "Reset" for the template drop-down.
+    void addTemplateBox(QLabel* label, QWidget* box);
+
+  signals:
+    void resetPressed();
+
+  private:
+    QPlainTextEdit* panel_;
+    RowsBox* rows_;
+    ColumnSlotsWidget* slots_;
+    QPushButton* reset_;
+    QLabel* spacerLabel_;
+    QSpinBox* spacer_;
+    QHBoxLayout* controlsRow_;
+};
+
+// The lines of a text shown in a panel, and back; an empty text is one
+// empty line, as a new panel shows.
+std::vector<std::string> linesOfText(const QString& text);
+QString textOfLines(const std::vector<std::string>& lines);
+
+} // namespace climora

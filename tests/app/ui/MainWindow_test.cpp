@@ -1,0 +1,130 @@
+#include "app/RecordingMessenger.h"
+#include "app/ui/MainWindow.h"
+#include "input/ui/ColumnSlotsWidget.h"
+#include "input/ui/InputGroup.h"
+#include "input/ui/InputNameBox.h"
+#include "input/ui/RowsBox.h"
+#include "pipeline/ui/MissingValueGroup.h"
+#include "testing/TempFolder.h"
+#include "testing/ui/Screenshot.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+using namespace climora;
+using climora::testing::readBytes;
+using climora::testing::ScopedDataHome;
+using climora::testing::TempFolder;
+using climora::testing::writeBytes;
+
+namespace {
+
+struct MainWindowTest : ::testing::Test {
+    ScopedDataHome home;
+    RecordingMessenger messenger;
+    ScriptedFileDialogs dialogs;
+    std::unique_ptr<MainWindow> window =
+        std::make_unique<MainWindow>(CLIMORA_SHIPPED_DIR, messenger, dialogs);
+};
+
+// A screen reader names a control by its accessible name, its own caption
+// or the label it is the buddy of.
+bool hasAccessibleName(QWidget* w) {
+    if (!w->accessibleName().isEmpty())
+        return true;
+    if (auto* button = qobject_cast<QAbstractButton*>(w); button && !button->text().isEmpty())
+        return true;
+    for (QLabel* label : w->window()->findChildren<QLabel*>())
+        if (label->buddy() == w)
+            return true;
+    return false;
+}
+
+} // namespace
+
+TEST_F(MainWindowTest, StartsWithShippedSettingsAndWritesSevenLinesAtExit) {
+    EXPECT_EQ(window->windowTitle(), "Climora");
+    EXPECT_TRUE(messenger.events().empty());
+    EXPECT_TRUE(std::filesystem::exists(home.workFolder() / "TemplateList.clx"));
+    EXPECT_EQ(window->missingValueGroup()->sign(), "-99");
+    EXPECT_TRUE(window->missingValueGroup()->isSubstitutionEnabled());
+    EXPECT_FALSE(window->inputGroup()->spacer()->isEnabled());
+    window->show();
+    climora::testing::saveScreenshot(window.get(), "main-window");
+    window->spacerAction()->trigger();
+    EXPECT_TRUE(window->inputGroup()->spacer()->isEnabled());
+    window->close();
+    std::string folder = home.workFolder().string() + "/";
+    EXPECT_EQ(readBytes(home.workFolder() / "Option.clx"),
+              "\r\n\r\n0\r\n0\r\n1\r\n1\r\n-99\t0.01\r\n");
+}
+
+TEST_F(MainWindowTest, OpeningAFileFillsPanelAndName) {
+    TempFolder dir;
+    writeBytes(dir / "station.txt", "Header\r\n2015 1 1\r\n");
+    dialogs.nextOpen = FileChoice{(dir / "station.txt").string(), 1};
+    window->openInputFile();
+    EXPECT_EQ(window->inputNameBox()->text(), "station.txt");
+    EXPECT_EQ(window->inputGroup()->panelLines(), (std::vector<std::string>{"Header", "2015 1 1"}));
+    EXPECT_EQ(window->frame().defaultInputFolder, dir.path().string() + "/");
+
+    writeBytes(dir / "bin.dat", std::string("\0\1\2", 3));
+    dialogs.nextOpen = FileChoice{(dir / "bin.dat").string(), 2};
+    window->openInputFile();
+    EXPECT_EQ(window->inputNameBox()->text(), "bin.dat");
+    EXPECT_EQ(window->inputGroup()->panel()->toPlainText(), "");
+    EXPECT_EQ(messenger.events().back(),
+              "error: The file can't be opened because it is not a text file");
+}
+
+TEST_F(MainWindowTest, SlotsFollowTheVariableAndResetRules) {
+    ColumnSlotsWidget* slotsWidget = window->inputGroup()->slotsWidget();
+    slotsWidget->variableBox(0)->setCurrentIndex(Solar);
+    EXPECT_EQ(slotsWidget->unitBox(0)->count(), 3);
+    EXPECT_EQ(slotsWidget->unitBox(0)->currentIndex(), -1);
+    slotsWidget->variableBox(1)->setCurrentIndex(RelHum);
+    EXPECT_EQ(slotsWidget->unitBox(1)->currentText(), "%");
+    slotsWidget->unitBox(0)->setCurrentIndex(2);
+    EXPECT_EQ(slotsWidget->columnSlots()[0].unitText(), "W/m2");
+
+    RowsBox* rows = window->inputGroup()->rowsBox();
+    rows->downArrow()->click();
+    EXPECT_EQ(rows->text(), "1");
+    rows->upArrow()->click();
+    rows->upArrow()->click();
+    EXPECT_EQ(rows->text(), "0");
+
+    window->inputGroup()->resetButton()->click();
+    EXPECT_EQ(rows->text(), "");
+    EXPECT_EQ(slotsWidget->variableBox(0)->currentIndex(), -1);
+    EXPECT_EQ(slotsWidget->unitBox(0)->count(), 3);
+    EXPECT_EQ(slotsWidget->columnSlots()[1].variable, NoVariable);
+}
+
+TEST_F(MainWindowTest, SpacerMovesTheBoxes) {
+    window->spacerAction()->trigger();
+    window->inputGroup()->spacer()->setValue(-20);
+    ColumnSlotsWidget* slotsWidget = window->inputGroup()->slotsWidget();
+    EXPECT_EQ(slotsWidget->variableBox(1)->x() - slotsWidget->variableBox(0)->x(), 36);
+    EXPECT_EQ(slotsWidget->unitBox(11)->width(), 42);
+}
+
+TEST_F(MainWindowTest, EveryControlHasANameForScreenReaders) {
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        bool control = qobject_cast<QComboBox*>(w) || qobject_cast<QLineEdit*>(w) ||
+                       qobject_cast<QAbstractButton*>(w) || qobject_cast<QPlainTextEdit*>(w);
+        if (!control || w->objectName().startsWith("qt_") || !w->parentWidget() ||
+            qobject_cast<QComboBox*>(w->parentWidget()) ||
+            qobject_cast<QSpinBox*>(w->parentWidget()))
+            continue;
+        EXPECT_FALSE(w->objectName().isEmpty()) << w->metaObject()->className();
+        EXPECT_TRUE(hasAccessibleName(w)) << w->objectName().toStdString();
+    }
+}
