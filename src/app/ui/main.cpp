@@ -2,6 +2,7 @@
 #include "app/ui/MainWindow.h"
 #include "app/ui/QtFileDialogs.h"
 #include "app/ui/QtMessenger.h"
+#include "app/ui/TerminationWatcher.h"
 
 #include <QApplication>
 #include <QDir>
@@ -22,6 +23,9 @@ int main(int argc, char** argv) {
         window.resize(window.size().boundedTo(available.size()));
         window.move(available.center() - window.rect().center());
     }
+    climora::TerminationWatcher termination;
+    QObject::connect(&termination, &climora::TerminationWatcher::terminationRequested, &window,
+                     &QWidget::close);
     window.show();
     return app.exec();
 }
