@@ -45,7 +45,7 @@ InputGroup::InputGroup(QWidget* parent)
     panel_->setAccessibleName(QStringLiteral("Input data"));
     panel_->setLineWrapMode(QPlainTextEdit::NoWrap);
     panel_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    panel_->setWhatsThis(QStringLiteral("help:1270"));
+    panel_->setProperty("helpTopic", 1270);
     setHorizontalScrollBar(false);
 
     rows_ = new RowsBox(this);

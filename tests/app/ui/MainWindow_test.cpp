@@ -128,3 +128,23 @@ TEST_F(MainWindowTest, EveryControlHasANameForScreenReaders) {
         EXPECT_TRUE(hasAccessibleName(w)) << w->objectName().toStdString();
     }
 }
+
+TEST_F(MainWindowTest, ElasticWindowScalesTheFontWithTheWindow) {
+    window->resize(1024, 700);
+    window->show();
+    double before = window->centralWidget()->font().pointSizeF();
+    window->elasticAction()->trigger();
+    window->resize(1536, 1050);
+    EXPECT_NEAR(window->centralWidget()->font().pointSizeF(), before * 1.5, 0.1);
+    window->elasticAction()->trigger(); // off: sizes stay as they are
+    window->resize(1024, 700);
+    EXPECT_NEAR(window->centralWidget()->font().pointSizeF(), before * 1.5, 0.1);
+}
+
+TEST_F(MainWindowTest, HorizontalScrollBarFollowsTheMenu) {
+    QPlainTextEdit* panel = window->inputGroup()->panel();
+    EXPECT_EQ(panel->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    window->horizontalScrollAction()->trigger();
+    EXPECT_EQ(panel->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_EQ(panel->lineWrapMode(), QPlainTextEdit::NoWrap);
+}
