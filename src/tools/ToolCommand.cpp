@@ -1,0 +1,53 @@
+#include "tools/ToolCommand.h"
+
+#include "app/NumberText.h"
+#include "app/TextFile.h"
+
+#include <stdexcept>
+
+namespace climora {
+
+bool rowsTextIsEmpty(const std::string& rowsText) {
+    return trimBlanks(rowsText).empty();
+}
+
+long long headerRowCount(const std::string& rowsText) {
+    std::optional<long long> rows = parseInteger(trimBlanks(rowsText));
+    if (!rows)
+        throw std::runtime_error("'" + rowsText + "' is not a valid integer value.");
+    return *rows;
+}
+
+bool runToolStep(ToolContext& context, const std::function<void()>& step) {
+    try {
+        step();
+        return true;
+    } catch (const std::exception& failure) {
+        context.gauge.hide();
+        context.messenger.reportError(failure.what());
+        return false;
+    }
+}
+
+void saveInputPanel(const WorkFolder& work, const std::vector<std::string>& lines) {
+    writeTextLines(work.file(inputTempName), lines);
+}
+
+void rewriteDataRows(const std::filesystem::path& input, const std::filesystem::path& output,
+                     long long headerRows,
+                     const std::function<void(std::string_view line, std::string& out)>& rewrite) {
+    TextLineReader reader(input);
+    TextLineWriter writer(output);
+    std::string line;
+    for (long long i = 0; i < headerRows && reader.next(line); ++i)
+        writer.line(line);
+    std::string rewritten;
+    while (reader.next(line)) {
+        rewritten.clear();
+        rewrite(line, rewritten);
+        writer.line(rewritten);
+    }
+    writer.close();
+}
+
+} // namespace climora
