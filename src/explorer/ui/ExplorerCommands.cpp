@@ -1,0 +1,216 @@
+// The explorer's commands on the page shown: capture, save, open, the
+// favourites dialogs and help.
+#include "app/HelpTopics.h"
+#include "app/TextFile.h"
+#include "app/ui/HelpWindow.h"
+#include "explorer/Capture.h"
+#include "explorer/ui/ExplorerPage.h"
+#include "explorer/ui/ExplorerPictures.h"
+#include "explorer/ui/ExplorerWindow.h"
+#include "explorer/ui/FavoriteDialogs.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QWebEngineDownloadRequest>
+#include <QWebEngineProfile>
+#include <QWebEngineScript>
+#include <QWebEngineView>
+
+namespace climora {
+namespace {
+
+// Read in a world of its own, so that the page's scripts cannot change
+// what is read.
+const QString readPageScript = "[document.title, document.body ? document.body.innerText : '']";
+
+QString qs(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+bool ExplorerWindow::guarded(const std::function<void()>& command) {
+    try {
+        command();
+        return true;
+    } catch (const std::exception& failure) {
+        host_.messenger().reportError(failure.what());
+        return false;
+    }
+}
+
+void ExplorerWindow::setCaptureEnabled(bool enabled) {
+    captureButtonAction_->setEnabled(enabled);
+    captureMenuAction_->setEnabled(enabled);
+}
+
+void ExplorerWindow::readPage(std::function<void(const CapturedPage&)> done) {
+    page_->runJavaScript(readPageScript, QWebEngineScript::ApplicationWorld,
+                         [done = std::move(done)](const QVariant& result) {
+                             QVariantList parts = result.toList();
+                             CapturedPage page;
+                             if (parts.size() == 2) {
+                                 page.title = parts[0].toString().toStdString();
+                                 page.bodyText = parts[1].toString().toStdString();
+                             }
+                             done(page);
+                         });
+}
+
+void ExplorerWindow::capture() {
+    if (!captureMenuAction_->isEnabled())
+        return;
+    setCaptureEnabled(false);
+    QPointer<ExplorerWindow> self(this);
+    readPage([self](const CapturedPage& page) {
+        if (!self)
+            return;
+        bool delivered = self->guarded(
+            [&] { deliverCapture(self->host_, page, self->addressText().toStdString()); });
+        if (!self)
+            return;
+        self->setCaptureEnabled(true);
+        if (delivered)
+            self->close();
+    });
+}
+
+void ExplorerWindow::saveAsText() {
+    FileDialogRequest request;
+    request.title = "Save as text file";
+    request.startFolder = host_.defaultInputFolder();
+    request.filter = "Text file (*.txt)|*.txt";
+    std::optional<FileChoice> choice = host_.fileDialogs().saveFile(request);
+    if (!choice)
+        return;
+    std::string path = textSaveName(choice->path);
+    ExplorerHost* host = &host_;
+    readPage([host, path](const CapturedPage& page) {
+        try {
+            writeTextLines(path, splitLines(page.bodyText));
+        } catch (const std::exception& failure) {
+            host->messenger().reportError(failure.what());
+        }
+    });
+}
+
+void ExplorerWindow::saveWebArchive() {
+    FileDialogRequest request;
+    request.title = "Save complete webpage";
+    request.startFolder = host_.defaultInputFolder();
+    request.filter = "Single file (*.mht)|*.mht";
+    std::optional<FileChoice> choice = host_.fileDialogs().saveFile(request);
+    if (!choice)
+        return;
+    writeWebArchive(qs(webArchiveSaveName(choice->path)));
+}
+
+void ExplorerWindow::writeWebArchive(const QString& path) {
+    // An existing file is replaced: the engine would otherwise pick another name.
+    if (QFile::exists(path) && !QFile::remove(path)) {
+        host_.messenger().reportError("Cannot replace " + path.toStdString());
+        emit webArchiveSaved(false);
+        return;
+    }
+    auto connection = std::make_shared<QMetaObject::Connection>();
+    *connection = connect(profile_, &QWebEngineProfile::downloadRequested, this,
+                          [this, connection](QWebEngineDownloadRequest* download) {
+                              if (!download->isSavePageDownload())
+                                  return;
+                              disconnect(*connection);
+                              connect(download, &QWebEngineDownloadRequest::isFinishedChanged, this,
+                                      [this, download] {
+                                          bool written =
+                                              download->state() ==
+                                              QWebEngineDownloadRequest::DownloadCompleted;
+                                          if (!written)
+                                              host_.messenger().reportError(
+                                                  download->interruptReasonString().toStdString());
+                                          emit webArchiveSaved(written);
+                                      });
+                              if (download->state() == QWebEngineDownloadRequest::DownloadRequested)
+                                  download->accept();
+                          });
+    page_->save(path, QWebEngineDownloadRequest::MimeHtmlSaveFormat);
+}
+
+void ExplorerWindow::openPageFile() {
+    FileDialogRequest request;
+    request.title = "Open";
+    request.filter = "Webpage files (*.mht; *.htm; *.html)|*.mht;*.htm;*.html|All files (*.*)|*.*";
+    std::optional<FileChoice> choice = host_.fileDialogs().openFile(request);
+    if (!choice)
+        return;
+    setAddressText(QDir::toNativeSeparators(qs(choice->path)));
+    navigate();
+}
+
+void ExplorerWindow::buildFavoritesMenu() {
+    QList<QAction*> entries = favoritesMenu_->actions();
+    for (qsizetype i = 4; i < entries.size(); ++i) {
+        favoritesMenu_->removeAction(entries[i]);
+        entries[i]->deleteLater();
+    }
+    std::vector<std::string> names;
+    if (!guarded([&] { names = favorites_.names(); }))
+        return;
+    QIcon star = favoriteIcon();
+    for (std::size_t k = 0; k < names.size(); ++k) {
+        // The names are shown as they stand: an "&" is no accelerator here.
+        QString caption = qs(names[k]).replace('&', "&&");
+        QAction* entry = favoritesMenu_->addAction(star, caption);
+        entry->setObjectName(QString("favorite%1").arg(k + 1));
+        int number = static_cast<int>(k) + 1;
+        connect(entry, &QAction::triggered, this, [this, number] { openFavorite(number); });
+    }
+}
+
+void ExplorerWindow::openFavorite(int number) {
+    std::optional<std::string> address = favorites_.addressOf(number);
+    if (!address)
+        return;
+    setAddressText(qs(*address));
+    navigate();
+}
+
+void ExplorerWindow::addFavorite() {
+    auto* dialog = new AddFavoriteDialog(favorites_, host_.messenger(), documentTitle_,
+                                         page_->url().toString(), this);
+    connect(dialog, &AddFavoriteDialog::saved, this, &ExplorerWindow::buildFavoritesMenu);
+    dialog->show();
+}
+
+void ExplorerWindow::manageFavorites() {
+    auto* dialog = new ManageFavoritesDialog(favorites_, host_.messenger(),
+                                             rememberedFavoritePosition(), this);
+    connect(dialog, &ManageFavoritesDialog::namesWritten, this,
+            &ExplorerWindow::buildFavoritesMenu);
+    dialog->show();
+}
+
+void ExplorerWindow::setHomePage() {
+    auto* dialog = new HomePageDialog(host_.workFolder(), host_.messenger(), documentTitle_,
+                                      addressText(), this);
+    connect(dialog, &HomePageDialog::homePageSet, this, [this](const HomePage& home) {
+        links_.front() = home.address;
+        showHomePage(home);
+    });
+    dialog->show();
+}
+
+void ExplorerWindow::readDocumentTitle() {
+    QPointer<ExplorerWindow> self(this);
+    page_->runJavaScript("document.title", QWebEngineScript::ApplicationWorld,
+                         [self](const QVariant& title) {
+                             if (self)
+                                 self->documentTitle_ = title.toString();
+                         });
+}
+
+void ExplorerWindow::showHelp() {
+    openHelp(host_.workFolder(), help::contents);
+}
+
+} // namespace climora
