@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QMenu>
 #include <QWebEngineDownloadRequest>
 #include <QWebEngineProfile>
@@ -175,9 +176,21 @@ void ExplorerWindow::openFavorite(int number) {
     navigate();
 }
 
+void ExplorerWindow::fillWithTitle(QLineEdit* nameBox) {
+    // The title read after the last load; a fresh reading replaces it unless
+    // the user has typed a name meanwhile.
+    nameBox->setText(documentTitle_);
+    QPointer<QLineEdit> box(nameBox);
+    readTitle([box](const QString& title) {
+        if (box && !box->isModified())
+            box->setText(title);
+    });
+}
+
 void ExplorerWindow::addFavorite() {
-    auto* dialog = new AddFavoriteDialog(favorites_, host_.messenger(), documentTitle_,
+    auto* dialog = new AddFavoriteDialog(favorites_, host_.messenger(), QString(),
                                          page_->url().toString(), this);
+    fillWithTitle(dialog->nameBox());
     connect(dialog, &AddFavoriteDialog::saved, this, &ExplorerWindow::buildFavoritesMenu);
     dialog->show();
 }
@@ -191,8 +204,9 @@ void ExplorerWindow::manageFavorites() {
 }
 
 void ExplorerWindow::setHomePage() {
-    auto* dialog = new HomePageDialog(host_.workFolder(), host_.messenger(), documentTitle_,
-                                      addressText(), this);
+    auto* dialog =
+        new HomePageDialog(host_.workFolder(), host_.messenger(), QString(), addressText(), this);
+    fillWithTitle(dialog->nameBox());
     connect(dialog, &HomePageDialog::homePageSet, this, [this](const HomePage& home) {
         links_.front() = home.address;
         showHomePage(home);
@@ -200,13 +214,18 @@ void ExplorerWindow::setHomePage() {
     dialog->show();
 }
 
+void ExplorerWindow::readTitle(std::function<void(const QString&)> done) {
+    page_->runJavaScript(
+        "document.title", QWebEngineScript::ApplicationWorld,
+        [done = std::move(done)](const QVariant& title) { done(title.toString()); });
+}
+
 void ExplorerWindow::readDocumentTitle() {
     QPointer<ExplorerWindow> self(this);
-    page_->runJavaScript("document.title", QWebEngineScript::ApplicationWorld,
-                         [self](const QVariant& title) {
-                             if (self)
-                                 self->documentTitle_ = title.toString();
-                         });
+    readTitle([self](const QString& title) {
+        if (self)
+            self->documentTitle_ = title;
+    });
 }
 
 void ExplorerWindow::showHelp() {

@@ -341,6 +341,7 @@ void ExplorerWindow::followLink(int button) {
 
 void ExplorerWindow::onLoadStarted() {
     busy_ = true;
+    documentTitle_.clear();
     stopAction_->setIcon(stopIcon(true));
     busyMovie_->stop();
     busyMovie_->setFileName(QString::fromStdString(host_.workFolder().file("Gear.gif").string()));

@@ -13,6 +13,7 @@
 
 class QAction;
 class QLabel;
+class QLineEdit;
 class QMenu;
 class QMovie;
 class QToolButton;
@@ -92,7 +93,9 @@ class ExplorerWindow : public QMainWindow {
     void setCaptureEnabled(bool enabled);
     // Reads the page's title and body text; the answer arrives later.
     void readPage(std::function<void(const CapturedPage&)> done);
+    void readTitle(std::function<void(const QString&)> done);
     void readDocumentTitle();
+    void fillWithTitle(QLineEdit* nameBox);
     void writeWebArchive(const QString& path);
     bool guarded(const std::function<void()>& command);
 

@@ -21,6 +21,13 @@ namespace climora::testing {
 
 // A work folder with the gear pictures and a folder of local pages; an
 // explorer opened on a fake main window.
+// Lets the event loop run until the condition holds or the time is up.
+inline bool waitUntil(const std::function<bool()>& condition, int milliseconds = 15000) {
+    for (int waited = 0; !condition() && waited < milliseconds; waited += 20)
+        QTest::qWait(20);
+    return condition();
+}
+
 class ExplorerTest : public ::testing::Test {
   protected:
     void SetUp() override;
