@@ -22,8 +22,8 @@ void prepareDialog(QDialog* dialog, const char* objectName, const QString& capti
     dialog->setAttribute(Qt::WA_DeleteOnClose);
 }
 
-void centreOnDesktop(QWidget* window) {
-    window->adjustSize();
+void centreOnDesktop(QWidget* window, QSize size) {
+    window->resize(size.expandedTo(window->sizeHint()));
     if (QScreen* screen = QGuiApplication::primaryScreen())
         window->move(screen->availableGeometry().center() - window->rect().center());
 }
@@ -91,8 +91,7 @@ AddFavoriteDialog::AddFavoriteDialog(FavoriteStore& store, Messenger& messenger,
     layout->addWidget(listLabel);
     layout->addWidget(savedNames_);
     layout->addLayout(buttons);
-    resize(360, 320);
-    centreOnDesktop(this);
+    centreOnDesktop(this, QSize(360, 320));
     nameBox_->setFocus();
 }
 
@@ -151,8 +150,7 @@ ManageFavoritesDialog::ManageFavoritesDialog(FavoriteStore& store, Messenger& me
     layout->addWidget(hint);
     layout->addWidget(namesBox_);
     layout->addLayout(buttons);
-    resize(380, 120);
-    centreOnDesktop(this);
+    centreOnDesktop(this, QSize(380, 110));
 }
 
 ManageFavoritesDialog::~ManageFavoritesDialog() = default;
@@ -225,8 +223,7 @@ HomePageDialog::HomePageDialog(const WorkFolder& workFolder, Messenger& messenge
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(nameBox_);
     layout->addLayout(buttons);
-    resize(360, 90);
-    centreOnDesktop(this);
+    centreOnDesktop(this, QSize(360, 80));
     nameBox_->setFocus();
 }
 
