@@ -115,26 +115,22 @@ void ExplorerWindow::writeWebArchive(const QString& path) {
         emit webArchiveSaved(false);
         return;
     }
-    auto connection = std::make_shared<QMetaObject::Connection>();
-    *connection = connect(profile_, &QWebEngineProfile::downloadRequested, this,
-                          [this, connection](QWebEngineDownloadRequest* download) {
-                              if (!download->isSavePageDownload())
-                                  return;
-                              disconnect(*connection);
-                              connect(download, &QWebEngineDownloadRequest::isFinishedChanged, this,
-                                      [this, download] {
-                                          bool written =
-                                              download->state() ==
-                                              QWebEngineDownloadRequest::DownloadCompleted;
-                                          if (!written)
-                                              host_.messenger().reportError(
-                                                  download->interruptReasonString().toStdString());
-                                          emit webArchiveSaved(written);
-                                      });
-                              if (download->state() == QWebEngineDownloadRequest::DownloadRequested)
-                                  download->accept();
-                          });
     page_->save(path, QWebEngineDownloadRequest::MimeHtmlSaveFormat);
+}
+
+void ExplorerWindow::onDownloadRequested(QWebEngineDownloadRequest* download) {
+    // Only the page saves of "Save complete webpage" are written; other
+    // downloads are declined.
+    if (!download->isSavePageDownload())
+        return;
+    connect(download, &QWebEngineDownloadRequest::isFinishedChanged, this, [this, download] {
+        bool written = download->state() == QWebEngineDownloadRequest::DownloadCompleted;
+        if (!written)
+            host_.messenger().reportError(download->interruptReasonString().toStdString());
+        emit webArchiveSaved(written);
+    });
+    if (download->state() == QWebEngineDownloadRequest::DownloadRequested)
+        download->accept();
 }
 
 void ExplorerWindow::openPageFile() {

@@ -67,6 +67,10 @@ ExplorerWindow* ExplorerWindow::current() {
     return openExplorer();
 }
 
+void ExplorerWindow::closeCurrent() {
+    delete openExplorer().data();
+}
+
 ExplorerWindow::ExplorerWindow(ExplorerHost& host, QWidget* parent)
     : QMainWindow(parent), host_(host), favorites_(host.workFolder()) {
     setObjectName("explorerWindow");
@@ -84,6 +88,8 @@ ExplorerWindow::ExplorerWindow(ExplorerHost& host, QWidget* parent)
             &ExplorerWindow::onNavigationAnnounced);
     connect(page_, &QWebEnginePage::loadStarted, this, &ExplorerWindow::onLoadStarted);
     connect(page_, &QWebEnginePage::loadFinished, this, &ExplorerWindow::onLoadFinished);
+    connect(profile_, &QWebEngineProfile::downloadRequested, this,
+            &ExplorerWindow::onDownloadRequested);
     connect(page_, &QWebEnginePage::titleChanged, this, &ExplorerWindow::readDocumentTitle);
     connect(page_, &QWebEnginePage::renderProcessTerminated, this,
             [this] { setCaptureEnabled(true); });

@@ -17,6 +17,7 @@ class QLineEdit;
 class QMenu;
 class QMovie;
 class QToolButton;
+class QWebEngineDownloadRequest;
 class QWebEngineProfile;
 class QWebEngineView;
 
@@ -36,6 +37,9 @@ class ExplorerWindow : public QMainWindow {
     static ExplorerWindow* open(ExplorerHost& host);
     // The open explorer, if any.
     static ExplorerWindow* current();
+    // Closes the open explorer at once: for the main window's closing, since
+    // the explorer must not outlive its host.
+    static void closeCurrent();
 
     explicit ExplorerWindow(ExplorerHost& host, QWidget* parent = nullptr);
     ~ExplorerWindow() override;
@@ -97,6 +101,7 @@ class ExplorerWindow : public QMainWindow {
     void readDocumentTitle();
     void fillWithTitle(QLineEdit* nameBox);
     void writeWebArchive(const QString& path);
+    void onDownloadRequested(QWebEngineDownloadRequest* download);
     bool guarded(const std::function<void()>& command);
 
     ExplorerHost& host_;

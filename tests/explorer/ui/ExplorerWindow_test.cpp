@@ -96,9 +96,10 @@ TEST_F(ExplorerTest, OneExplorerAtATimeKeepsItsHistory) {
     EXPECT_EQ(ExplorerWindow::current(), explorer.data());
     EXPECT_EQ(history().size(), 2u);
     EXPECT_EQ(host->calls, (Entries{"explorer open"}));
-    explorer->close();
-    QTest::qWait(0);
+    ExplorerWindow::closeCurrent();
+    EXPECT_TRUE(explorer.isNull());
     EXPECT_EQ(ExplorerWindow::current(), nullptr);
+    EXPECT_EQ(host->calls, (Entries{"explorer open", "explorer closed"}));
 }
 
 TEST_F(ExplorerTest, NewLinkAfterGoingBackReplacesTheRestOfTheHistory) {
@@ -174,4 +175,14 @@ TEST_F(ExplorerTest, EnterInTheAddressBoxFilesTheTextAndNavigates) {
               (Entries{b.toStdString(), a.toStdString()}));
     EXPECT_EQ(box->count(), 2);
     EXPECT_EQ(box->currentText(), b);
+
+    // Choosing the older address from the list goes there and moves it up.
+    ASSERT_TRUE(loads([&] {
+        box->showPopup();
+        emit box->activated(1);
+    }));
+    EXPECT_EQ(explorer->view()->url().toString(), a);
+    EXPECT_EQ(explorer->navigation().addresses.items(),
+              (Entries{a.toStdString(), b.toStdString()}));
+    EXPECT_EQ(explorer->navigation().history.position(), 0);
 }
