@@ -19,12 +19,17 @@
 #include <QWebEngineScript>
 #include <QWebEngineView>
 
+#include <stdexcept>
+
 namespace climora {
 namespace {
 
 // Read in a world of its own, so that the page's scripts cannot change
 // what is read.
 const QString readPageScript = "[document.title, document.body ? document.body.innerText : '']";
+
+// The input panel is left alone when the browser cannot give the text.
+const char* pageUnreadable = "The text of the page could not be read.";
 
 QString qs(const std::string& text) {
     return QString::fromStdString(text);
@@ -47,16 +52,16 @@ void ExplorerWindow::setCaptureEnabled(bool enabled) {
     captureMenuAction_->setEnabled(enabled);
 }
 
-void ExplorerWindow::readPage(std::function<void(const CapturedPage&)> done) {
+void ExplorerWindow::readPage(std::function<void(const std::optional<CapturedPage>&)> done) {
     page_->runJavaScript(readPageScript, QWebEngineScript::ApplicationWorld,
                          [done = std::move(done)](const QVariant& result) {
                              QVariantList parts = result.toList();
-                             CapturedPage page;
-                             if (parts.size() == 2) {
-                                 page.title = parts[0].toString().toStdString();
-                                 page.bodyText = parts[1].toString().toStdString();
+                             if (parts.size() != 2) {
+                                 done(std::nullopt);
+                                 return;
                              }
-                             done(page);
+                             done(CapturedPage{parts[1].toString().toStdString(),
+                                               parts[0].toString().toStdString()});
                          });
 }
 
@@ -64,12 +69,17 @@ void ExplorerWindow::capture() {
     if (!captureMenuAction_->isEnabled())
         return;
     setCaptureEnabled(false);
+    // The page and the address are taken as they stand at the press.
     QPointer<ExplorerWindow> self(this);
-    readPage([self](const CapturedPage& page) {
+    std::string address = addressText().toStdString();
+    readPage([self, address](const std::optional<CapturedPage>& page) {
         if (!self)
             return;
-        bool delivered = self->guarded(
-            [&] { deliverCapture(self->host_, page, self->addressText().toStdString()); });
+        bool delivered = self->guarded([&] {
+            if (!page)
+                throw std::runtime_error(pageUnreadable);
+            deliverCapture(self->host_, *page, address);
+        });
         if (!self)
             return;
         self->setCaptureEnabled(true);
@@ -88,9 +98,11 @@ void ExplorerWindow::saveAsText() {
         return;
     std::string path = textSaveName(choice->path);
     ExplorerHost* host = &host_;
-    readPage([host, path](const CapturedPage& page) {
+    readPage([host, path](const std::optional<CapturedPage>& page) {
         try {
-            writeTextLines(path, splitLines(page.bodyText));
+            if (!page)
+                throw std::runtime_error(pageUnreadable);
+            writeTextLines(path, splitLines(page->bodyText));
         } catch (const std::exception& failure) {
             host->messenger().reportError(failure.what());
         }

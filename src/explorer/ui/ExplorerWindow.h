@@ -10,6 +10,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -95,8 +96,9 @@ class ExplorerWindow : public QMainWindow {
     void placeBusyPicture();
     void showIdlePicture();
     void setCaptureEnabled(bool enabled);
-    // Reads the page's title and body text; the answer arrives later.
-    void readPage(std::function<void(const CapturedPage&)> done);
+    // Reads the page's title and body text; the answer arrives later, none
+    // when the browser could not give it.
+    void readPage(std::function<void(const std::optional<CapturedPage>&)> done);
     void readTitle(std::function<void(const QString&)> done);
     void readDocumentTitle();
     void fillWithTitle(QLineEdit* nameBox);
