@@ -1,0 +1,206 @@
+#include "ExplorerTesting.h"
+
+#include "explorer/ui/FavoriteDialogs.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+using namespace climora;
+using namespace climora::testing;
+using Lines = std::vector<std::string>;
+using Events = std::vector<std::string>;
+
+namespace {
+
+QAction* action(QWidget* window, const char* name) {
+    auto* found = window->findChild<QAction*>(name);
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+
+template <typename Dialog> Dialog* openDialog(QWidget* explorer, const char* actionName) {
+    action(explorer, actionName)->trigger();
+    auto* dialog = explorer->findChild<Dialog*>();
+    EXPECT_NE(dialog, nullptr);
+    if (dialog) {
+        EXPECT_EQ(dialog->windowModality(), Qt::WindowModal); // the explorer waits
+    }
+    return dialog;
+}
+
+void press(QDialog* dialog, const char* buttonName) {
+    auto* button = dialog->findChild<QPushButton*>(buttonName);
+    ASSERT_NE(button, nullptr) << buttonName;
+    button->click();
+}
+
+QStringList favoriteEntries(QWidget* explorer) {
+    QStringList captions;
+    const QList<QAction*> entries = explorer->findChild<QMenu*>("favoritesMenu")->actions();
+    for (qsizetype i = 4; i < entries.size(); ++i)
+        captions << entries[i]->text();
+    return captions;
+}
+
+} // namespace
+
+class FavoritesUiTest : public ExplorerTest {
+  protected:
+    Lines names() { return readTextLines(work / "FavoriteNames.clx"); }
+    Lines addresses() { return readTextLines(work / "FavoriteURLs.clx"); }
+
+    // Shows a page and saves it as a favourite under its title.
+    void addFavorite(const QString& page) {
+        goTo(page);
+        auto* dialog = openDialog<AddFavoriteDialog>(explorer, "addFavoriteAction");
+        ASSERT_NE(dialog, nullptr);
+        ASSERT_TRUE(waitUntil([&] { return !dialog->nameBox()->text().isEmpty(); }));
+        QTest::keyClick(dialog->nameBox(), Qt::Key_Return);
+        QTest::qWait(0);
+    }
+};
+
+TEST_F(FavoritesUiTest, AddedFavoritesFillTheMenuAndOpenTheirPages) {
+    setHomePage(writePage("home.html", "Home", "x"));
+    QString one = writePage("one.html", "One", "1"), two = writePage("two.html", "Two", "2"),
+            three = writePage("three.html", "Three & more", "3");
+    openExplorer();
+    EXPECT_TRUE(favoriteEntries(explorer).isEmpty());
+    addFavorite(one);
+    addFavorite(two);
+    addFavorite(three);
+    EXPECT_EQ(names(), (Lines{"One", "Two", "Three & more"}));
+    EXPECT_EQ(addresses(), (Lines{one.toStdString(), two.toStdString(), three.toStdString()}));
+    EXPECT_EQ(favoriteEntries(explorer), (QStringList{"One", "Two", "Three && more"}));
+
+    ASSERT_TRUE(loads([&] { action(explorer, "favorite2")->trigger(); }));
+    EXPECT_EQ(explorer->view()->url().toString(), two);
+    EXPECT_EQ(explorer->addressText(), two);
+}
+
+TEST_F(FavoritesUiTest, AddDialogRefusesASavedNameAndScrollsOverTheWidest) {
+    setHomePage(writePage("home.html", "Home", "x"));
+    writeTextLines(work / "FavoriteNames.clx", {"Short", "A much longer favourite name"});
+    writeTextLines(work / "FavoriteURLs.clx", {"http://127.0.0.1:9/a", "http://127.0.0.1:9/b"});
+    openExplorer();
+    auto* dialog = openDialog<AddFavoriteDialog>(explorer, "addFavoriteAction");
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(waitUntil([&] { return dialog->nameBox()->text() == "Home"; }));
+    ASSERT_EQ(dialog->savedNames()->count(), 2);
+    int widest =
+        dialog->savedNames()->fontMetrics().horizontalAdvance("A much longer favourite name");
+    EXPECT_EQ(dialog->savedNames()->item(0)->sizeHint().width(), widest + 100);
+
+    dialog->nameBox()->setText("Short");
+    press(dialog, "saveButton");
+    EXPECT_EQ(host->recorder.events(),
+              (Events{"tone: error", "plain: The name is already used. Specify a new name."}));
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(names().size(), 2u);
+
+    dialog->nameBox()->setText("short"); // another letter case is another name
+    press(dialog, "saveButton");
+    QTest::qWait(0);
+    EXPECT_EQ(names(), (Lines{"Short", "A much longer favourite name", "short"}));
+    EXPECT_EQ(addresses().size(), 3u);
+    EXPECT_EQ(favoriteEntries(explorer).size(), 3);
+}
+
+TEST_F(FavoritesUiTest, ManageRenamesAndDeletesKeepingTheFilesAligned) {
+    setHomePage(writePage("home.html", "Home", "x"));
+    writeTextLines(work / "FavoriteNames.clx", {"One", "Two", "Three"});
+    writeTextLines(work / "FavoriteURLs.clx",
+                   {"http://127.0.0.1:9/1", "http://127.0.0.1:9/2", "http://127.0.0.1:9/3"});
+    openExplorer();
+    rememberedFavoritePosition() = 0;
+
+    auto* dialog = openDialog<ManageFavoritesDialog>(explorer, "manageFavoritesAction");
+    ASSERT_NE(dialog, nullptr);
+    FavoriteNamesBox* box = dialog->namesBox();
+    EXPECT_EQ(box->count(), 3);
+    EXPECT_EQ(box->currentIndex(), -1);
+    EXPECT_EQ(box->maxVisibleItems(), 3);
+
+    // Rename: choose "Three" from the list, edit, Enter.
+    box->setCurrentIndex(2);
+    box->hidePopup();
+    box->setEditText("Third");
+    QTest::keyClick(box->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(box->itemText(2), "Third");
+    EXPECT_EQ(host->recorder.events(), (Events{"tone: exclamation"}));
+    EXPECT_EQ(rememberedFavoritePosition(), 2);
+
+    // Delete "Two": the address goes at once.
+    box->setCurrentIndex(1);
+    press(dialog, "deleteButton");
+    EXPECT_EQ(addresses(), (Lines{"http://127.0.0.1:9/1", "http://127.0.0.1:9/3"}));
+    EXPECT_EQ(names().size(), 3u);
+    EXPECT_EQ(box->currentIndex(), -1); // a short pause, then the first name
+    EXPECT_TRUE(waitUntil([&] { return box->currentIndex() == 0; }));
+
+    press(dialog, "closeButton");
+    QTest::qWait(0);
+    EXPECT_EQ(names(), (Lines{"One", "Third"}));
+    EXPECT_EQ(addresses(), (Lines{"http://127.0.0.1:9/1", "http://127.0.0.1:9/3"}));
+    EXPECT_EQ(favoriteEntries(explorer), (QStringList{"One", "Third"}));
+}
+
+TEST_F(FavoritesUiTest, AcceptWithNothingChosenChangesNothing) {
+    setHomePage(writePage("home.html", "Home", "x"));
+    writeTextLines(work / "FavoriteNames.clx", {"One", "Two"});
+    writeTextLines(work / "FavoriteURLs.clx", {"http://127.0.0.1:9/1", "http://127.0.0.1:9/2"});
+    openExplorer();
+    auto* dialog = openDialog<ManageFavoritesDialog>(explorer, "manageFavoritesAction");
+    ASSERT_NE(dialog, nullptr);
+    dialog->namesBox()->hidePopup(); // the list closed without a choice
+    dialog->namesBox()->setEditText("Renamed");
+    press(dialog, "acceptButton");
+    dialog->namesBox()->setEditText("");
+    press(dialog, "acceptButton");
+    dialog->close();
+    QTest::qWait(0);
+    EXPECT_EQ(host->recorder.events(), (Events(2, "tone: exclamation")));
+    EXPECT_EQ(names(), (Lines{"One", "Two"}));
+    EXPECT_EQ(addresses().size(), 2u);
+}
+
+TEST_F(FavoritesUiTest, HomePageIsTheAddressLastAskedFor) {
+    QString home = writePage("home.html", "Home", "x");
+    QString asked = writePage("asked.html", "Asked", "<a id='go' href='shown.html'>on</a>");
+    QString shown = writePage("shown.html", "Shown", "y");
+    setHomePage(home);
+    openExplorer();
+    goTo(asked);
+    ASSERT_TRUE(loads(
+        [&] { explorer->view()->page()->runJavaScript("document.getElementById('go').click()"); }));
+    EXPECT_EQ(explorer->view()->url().toString(), shown);
+
+    auto* dialog = openDialog<HomePageDialog>(explorer, "setHomePageAction");
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(waitUntil([&] { return dialog->nameBox()->text() == "Shown"; }));
+    dialog->nameBox()->setText("My data page");
+    QTest::keyClick(dialog->nameBox(), Qt::Key_Return);
+    QTest::qWait(0);
+    EXPECT_EQ(readBytes(work / "Homepage.clx"), "My data page\r\n" + asked.toStdString() + "\r\n");
+    auto* button = explorer->findChild<QToolButton*>("linkButton1");
+    EXPECT_EQ(button->text(), "My data page");
+    EXPECT_EQ(button->toolTip(), "My data page");
+    EXPECT_EQ(explorer->linkAddressList().front(), asked.toStdString());
+}
+
+TEST_F(FavoritesUiTest, CancelledHomePageChangesNothing) {
+    QString home = writePage("home.html", "Home", "x");
+    setHomePage(home, "Old name");
+    std::string before = readBytes(work / "Homepage.clx");
+    openExplorer();
+    auto* dialog = openDialog<HomePageDialog>(explorer, "setHomePageAction");
+    ASSERT_NE(dialog, nullptr);
+    press(dialog, "cancelButton");
+    EXPECT_EQ(readBytes(work / "Homepage.clx"), before);
+    EXPECT_EQ(explorer->findChild<QToolButton*>("linkButton1")->text(), "Old name");
+}
