@@ -25,7 +25,7 @@ struct DataTemplate {
 };
 
 // The template that the rows box and the slots show at the moment.
-DataTemplate templateFromSlots(const std::string& rowsText, const ColumnSlots& slots,
+DataTemplate templateFromSlots(const std::string& rowsText, const ColumnSlots& columnSlots,
                                std::string name = {});
 
 // The 12 positions, each followed by one TAB: "1\t4\t5\t-1\t...\t".
@@ -49,6 +49,6 @@ struct TemplateFormatError : std::runtime_error {
 // empty rows box. Throws TemplateFormatError, leaving the selections that
 // were already made; `fileName` names the file in that message.
 void applySettingsLines(const std::vector<std::string>& lines, std::size_t first,
-                        std::string_view fileName, std::string& rowsText, ColumnSlots& slots);
+                        std::string_view fileName, std::string& rowsText, ColumnSlots& columnSlots);
 
 } // namespace climora

@@ -51,11 +51,11 @@ class TemplateStore {
     // rows box text and the slots. The unit lists are emptied first, so they
     // are empty also when the template's settings are not found.
     ApplyOutcome applyTemplate(const std::optional<std::string>& selectedName,
-                               std::string& rowsText, ColumnSlots& slots,
+                               std::string& rowsText, ColumnSlots& columnSlots,
                                Messenger& messenger) const;
     // "Retrieve last session template". A missing or unreadable file does
     // nothing, without a message.
-    ApplyOutcome retrieveLastSession(std::string& rowsText, ColumnSlots& slots,
+    ApplyOutcome retrieveLastSession(std::string& rowsText, ColumnSlots& columnSlots,
                                      Messenger& messenger) const;
     // Writes "Last Session Template.clx": three lines, the last without a
     // line end. Throws FileError when the file cannot be written.
@@ -71,6 +71,6 @@ class TemplateStore {
 // settings file is reported like a name without settings ("Settings are not
 // found for the selected template."). True when the template was applied.
 bool applyTemplateByName(const WorkFolder& folder, const std::string& name, std::string& rowsText,
-                         ColumnSlots& slots, Messenger& messenger);
+                         ColumnSlots& columnSlots, Messenger& messenger);
 
 } // namespace climora
