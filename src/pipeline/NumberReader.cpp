@@ -63,24 +63,31 @@ bool NumberReader::loadLine() {
     return true;
 }
 
+std::string_view nextToken(std::string_view line, std::size_t& pos) {
+    while (pos < line.size() && isBlank(line[pos]))
+        ++pos;
+    std::size_t start = pos;
+    while (pos < line.size() && pos - start < maxTokenLength && !isBlank(line[pos]))
+        ++pos;
+    return line.substr(start, pos - start);
+}
+
+double tokenValue(std::string_view token) {
+    std::optional<double> value = parseDataNumber(token);
+    if (!value)
+        throw InvalidNumericInput();
+    return *value;
+}
+
 double NumberReader::next() {
     while (true) {
         if (!haveLine_ && !loadLine())
             return 0;
-        while (pos_ < line_.size() && isBlank(line_[pos_]))
-            ++pos_;
-        if (pos_ < line_.size())
-            break;
+        std::string_view token = nextToken(line_, pos_);
+        if (!token.empty())
+            return tokenValue(token);
         haveLine_ = false;
     }
-    std::size_t start = pos_;
-    while (pos_ < line_.size() && pos_ - start < maxTokenLength && !isBlank(line_[pos_]))
-        ++pos_;
-    std::optional<double> value =
-        parseDataNumber(std::string_view(line_).substr(start, pos_ - start));
-    if (!value)
-        throw InvalidNumericInput();
-    return *value;
 }
 
 bool NumberReader::atEnd() {

@@ -21,6 +21,12 @@ std::optional<double> parseDataNumber(std::string_view token);
 // Longest token read at once; a longer run of characters is read as several.
 inline constexpr std::size_t maxTokenLength = 64;
 
+// The next token of `line` from `pos` on: characters of code 32 or below
+// separate tokens. Empty at the end of the line; `pos` moves past the token.
+std::string_view nextToken(std::string_view line, std::size_t& pos);
+// The token's value; throws InvalidNumericInput for a non-number.
+double tokenValue(std::string_view token);
+
 // Reads number tokens from the lines of a text file as one stream: every
 // character of code 32 or below (blanks, tabs, line ends) separates tokens,
 // so a line short of values takes the next line's. At the end of the file a

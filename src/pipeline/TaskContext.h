@@ -5,25 +5,13 @@
 #include "app/WorkFolder.h"
 #include "input/ColumnSpec.h"
 #include "methods/EstimationSettings.h"
+#include "pipeline/OutputPanel.h"
 #include "pipeline/RunState.h"
 #include "pipeline/WeatherRecord.h"
 
-#include <filesystem>
 #include <string>
 
 namespace climora {
-
-// What a step has put into the output panel: nothing yet, or the lines of a
-// file of the work folder. The caller shows the file when the run ends.
-struct PanelContent {
-    bool loaded = false;
-    std::filesystem::path file;
-
-    void load(const std::filesystem::path& from) {
-        loaded = true;
-        file = from;
-    }
-};
 
 // Everything a step of a Process run works with. Steps report their own
 // errors, set state.abort and return; unexpected failures (a number that
@@ -38,7 +26,7 @@ struct TaskContext {
     Messenger& messenger;
     ActivityGauge& gauge;
     const EstimationSettings& settings;
-    PanelContent& panel;
+    OutputPanel& panel;
     // The input-name box's text: the title line when there are no header lines.
     std::string inputName;
 };
