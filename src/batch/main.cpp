@@ -9,6 +9,7 @@
 #include "pipeline/SiteCoordinate.h"
 #include "pipeline/StderrMessenger.h"
 #include "pipeline/TaskDispatch.h"
+#include "templates/TemplateStore.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -30,6 +31,13 @@ Performs one Process run on the weather file INPUT, as the "Step 4: Process"
 button does with the same settings, and prints the output panel's final text.
 
 Options:
+  --template NAME          apply the named data template (rows and columns) first, as
+                           choosing it in the "Data template" drop-down does; --rows and
+                           --columns override its parts. Read from the --workfolder, else
+                           from the user's work folder.
+  --workfolder DIR         run in the existing work folder DIR instead of a private
+                           temporary one: its template files are read and its temporary
+                           files are deleted before and after the run
   --rows N                 rows before data start (absent: as an empty rows box)
   --columns SPEC           comma-separated slots 1..12, each VARIABLE or VARIABLE:UNIT;
                            an empty item is a slot with nothing selected.
@@ -71,9 +79,11 @@ Exit status:
   0  the run completed (for task 3: no suspicious data were found)
   1  the run stopped on a reported condition (validation, missing values,
      suspicious data, a task's own message)
-  2  usage errors and unexpected runtime errors ("error: Invalid numeric input", ...)
+  2  usage errors, a --template that cannot be applied, and unexpected
+     runtime errors ("error: Invalid numeric input", ...)
 
-The run works in a private temporary work folder, removed afterwards.
+Without --workfolder the run works in a private temporary work folder,
+removed afterwards.
 Tasks 2 and 4 to 7 are not available in this version.
 )";
 
@@ -87,6 +97,10 @@ struct BatchOptions {
     std::optional<std::string> site;
     std::optional<std::string> updateFile;
     std::optional<fs::path> outputFile;
+    std::optional<std::string> templateName;
+    std::optional<fs::path> workFolder;
+    bool rowsGiven = false;
+    bool columnsGiven = false;
     bool yes = false;
     bool help = false;
 };
@@ -177,8 +191,14 @@ void applyOption(const std::string& option, Arguments& args, BatchOptions& optio
         if (!n || *n < 0 || rows.front() == '+' || rows.front() == '-')
             throw UsageError("--rows needs a whole number of zero or more");
         request.rowsText = std::to_string(*n);
+        options.rowsGiven = true;
     } else if (option == "--columns") {
         request.slots = parseColumns(args.value(option));
+        options.columnsGiven = true;
+    } else if (option == "--template") {
+        options.templateName = args.value(option);
+    } else if (option == "--workfolder") {
+        options.workFolder = fs::path(args.value(option));
     } else if (option == "--task") {
         request.task = parseChoice(option, args.value(option), 1, 7);
     } else if (option == "--no-convert") {
@@ -329,6 +349,41 @@ void writeToFile(const StreamedPanel& panel, const fs::path& file) {
     }
 }
 
+// The work folder whose template files --template reads.
+std::optional<fs::path> templateFolder(const BatchOptions& options) {
+    if (options.workFolder)
+        return options.workFolder;
+    if (std::optional<fs::path> data = localDataFolder())
+        return *data / workFolderName;
+    return std::nullopt;
+}
+
+// --template: the template's rows and columns, unless --rows or --columns
+// gave their own. False after a reported failure.
+bool applyTemplateOption(BatchOptions& options, Messenger& messenger) {
+    std::optional<fs::path> folder = templateFolder(options);
+    if (!folder) {
+        messenger.error("Could not find the folder path.");
+        return false;
+    }
+    std::string rows;
+    ColumnSlots slots;
+    if (!applyTemplateByName(WorkFolder(*folder), *options.templateName, rows, slots, messenger))
+        return false;
+    if (!options.rowsGiven)
+        options.request.rowsText = rows;
+    if (!options.columnsGiven)
+        options.request.slots = slots;
+    return true;
+}
+
+// Deletes the work folder's temporaries when the run ends, as the program
+// does at shutdown.
+struct TemporariesCleanup {
+    const WorkFolder& work;
+    ~TemporariesCleanup() { work.deleteTemporaries(); }
+};
+
 int exitStatusOf(RunEnd end) {
     return end == RunEnd::Stopped ? 1 : 0;
 }
@@ -345,9 +400,17 @@ int runBatch(BatchOptions& options) {
         return 2;
     if (!fs::is_regular_file(options.input))
         throw FileError("Cannot open file \"" + options.input.string() + "\".");
+    if (options.workFolder && !fs::is_directory(*options.workFolder))
+        throw FileError("The work folder \"" + options.workFolder->string() + "\" does not exist.");
+    if (options.templateName && !applyTemplateOption(options, messenger))
+        return 2;
 
-    PrivateWorkFolder folder;
-    WorkFolder work(folder.path());
+    std::optional<PrivateWorkFolder> privateFolder;
+    if (!options.workFolder)
+        privateFolder.emplace();
+    WorkFolder work(options.workFolder ? *options.workFolder : privateFolder->path());
+    work.deleteTemporaries();
+    TemporariesCleanup cleanup{work};
     ProcessRequest& request = options.request;
     request.inputName = options.input.filename().string();
     fs::path input = options.input;
