@@ -29,6 +29,27 @@ bool isValidPosition(const std::vector<std::string>& names, int position) {
     return position >= 0 && position < static_cast<int>(names.size());
 }
 
+// The settings file without the overwritten block (if any) and with the
+// new block appended after one empty line; then the new list.
+bool writeSavedTemplate(const TemplateStore& store, const DataTemplate& current, bool overwrite,
+                        const std::vector<std::string>& newNames) {
+    SettingsRewrite rewrite(store.folder(), store.writes(), settingsBackupFile);
+    std::vector<std::string> lines = rewrite.begin(/*mayBeMissing=*/true);
+    if (overwrite) {
+        auto kept = rewriteBlocks(lines, current.name, std::nullopt, true);
+        if (!kept)
+            return false;
+        lines = std::move(*kept);
+    }
+    lines.emplace_back();
+    for (std::string& line : blockLines(current))
+        lines.push_back(std::move(line));
+    rewrite.write(lines);
+    store.saveNames(newNames);
+    rewrite.commit();
+    return true;
+}
+
 } // namespace
 
 bool templateListAvailable(const TemplateStore& store, Messenger& messenger) {
@@ -56,21 +77,7 @@ SaveResult saveTemplate(const TemplateStore& store, const std::vector<std::strin
     insertSorted(newNames, current.name);
 
     EditStatus status = runChange(messenger, [&] {
-        SettingsRewrite rewrite(store.folder(), store.writes(), settingsBackupFile);
-        std::vector<std::string> lines = rewrite.begin(/*mayBeMissing=*/true);
-        if (existing) {
-            auto kept = rewriteBlocks(lines, current.name, std::nullopt, true);
-            if (!kept)
-                return false;
-            lines = std::move(*kept);
-        }
-        lines.emplace_back(); // an appended block follows one empty line
-        for (std::string& line : blockLines(current))
-            lines.push_back(std::move(line));
-        rewrite.write(lines);
-        store.saveNames(newNames);
-        rewrite.commit();
-        return true;
+        return writeSavedTemplate(store, current, existing.has_value(), newNames);
     });
     if (status != EditStatus::Done)
         return {status, names, -1};

@@ -26,18 +26,6 @@ std::vector<int> unitsOfSlots(const ColumnSlots& slots) {
 
 } // namespace
 
-TEST(DataTemplateLines, PositionsEndWithATabAndBlocksHaveFourLines) {
-    ColumnSlots slots;
-    slots.chooseVariable(0, Year);
-    slots.chooseVariable(1, Solar);
-    slots[1].unit = 2;
-    DataTemplate t = templateFromSlots("3", slots, "Station");
-    EXPECT_EQ(positionsLine(t.variablePositions), "1\t5\t-1\t-1\t-1\t-1\t-1\t-1\t-1\t-1\t-1\t-1\t");
-    EXPECT_EQ(positionsLine(t.unitPositions), "-1\t2\t-1\t-1\t-1\t-1\t-1\t-1\t-1\t-1\t-1\t-1\t");
-    EXPECT_EQ(blockLines(t), (Lines{"Station", "3", positionsLine(t.variablePositions),
-                                    positionsLine(t.unitPositions)}));
-}
-
 TEST(ApplySettingsLines, SelectsVariablesThenFillsAndSelectsUnits) {
     Lines lines = {"2", "1\t4\t5\t6\t7\t8\t9\t14\t15\t0\t-1\t16\t",
                    "-1\t-1\t1\t1\t0\t2\t-1\t-1\t-1\t-1\t-1\t-1\t"};

@@ -21,6 +21,7 @@ SaveTemplateDialog::SaveTemplateDialog(const TemplateStore& store, Messenger& me
     setWindowModality(Qt::WindowModal);
 
     auto* label = new QLabel(QStringLiteral("Save as:"), this);
+    label->setObjectName(QStringLiteral("saveAsLabel"));
     nameBox_ = new QLineEdit(this);
     nameBox_->setObjectName(QStringLiteral("templateNameBox"));
     label->setBuddy(nameBox_);
@@ -34,8 +35,10 @@ SaveTemplateDialog::SaveTemplateDialog(const TemplateStore& store, Messenger& me
     saveButton_->setObjectName(QStringLiteral("saveButton"));
     cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
     cancelButton_->setObjectName(QStringLiteral("cancelButton"));
-    for (QPushButton* button : {saveButton_, cancelButton_})
+    for (QPushButton* button : {saveButton_, cancelButton_}) {
+        button->setAccessibleName(button->text());
         button->setAutoDefault(false); // Enter belongs to the name box
+    }
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -21,6 +21,7 @@ constexpr int groupSpacing = 6;
 QPushButton* makeButton(const char* text, const char* objectName, QWidget* parent) {
     auto* button = new QPushButton(QString::fromUtf8(text), parent);
     button->setObjectName(QString::fromUtf8(objectName));
+    button->setAccessibleName(button->text());
     button->setAutoDefault(false); // Enter is handled by the new-name box only
     return button;
 }
@@ -34,12 +35,32 @@ TemplateManagerDialog::TemplateManagerDialog(const TemplateStore& store, Messeng
     setWindowTitle(QStringLiteral("Template management"));
     setWindowModality(Qt::WindowModal);
 
+    buildUpperGroup();
+    buildLowerGroup();
+    auto* layout = new QVBoxLayout(this);
+    layout->setSpacing(groupSpacing);
+    layout->addWidget(upperGroup_);
+    layout->addWidget(lowerGroup_);
+
+    connect(renameButton_, &QPushButton::clicked, this, &TemplateManagerDialog::startRename);
+    connect(deleteButton_, &QPushButton::clicked, this, &TemplateManagerDialog::deleteSelected);
+    connect(closeButton_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(okButton_, &QPushButton::clicked, this, &TemplateManagerDialog::finishRename);
+    connect(newNameBox_, &QLineEdit::returnPressed, this, &TemplateManagerDialog::finishRename);
+    connect(cancelButton_, &QPushButton::clicked, this, &TemplateManagerDialog::cancelRename);
+
+    fillList();
+    showBrowsing();
+}
+
+void TemplateManagerDialog::buildUpperGroup() {
     upperGroup_ = new QWidget(this);
     upperGroup_->setObjectName(QStringLiteral("upperGroup"));
     availableLabel_ = new QLabel(QStringLiteral("Available templates"), upperGroup_);
     availableLabel_->setObjectName(QStringLiteral("availableTemplatesLabel"));
     nameList_ = new QListWidget(upperGroup_);
     nameList_->setObjectName(QStringLiteral("templateList"));
+    nameList_->setAccessibleName(availableLabel_->text());
     availableLabel_->setBuddy(nameList_);
     renameButton_ = makeButton("Rename", "renameButton", upperGroup_);
     deleteButton_ = makeButton("Delete", "deleteButton", upperGroup_);
@@ -52,10 +73,13 @@ TemplateManagerDialog::TemplateManagerDialog(const TemplateStore& store, Messeng
     upper->addWidget(deleteButton_, 2, 1);
     upper->setRowStretch(3, 1);
     upper->addWidget(closeButton_, 4, 1);
+}
 
+void TemplateManagerDialog::buildLowerGroup() {
     lowerGroup_ = new QWidget(this);
     lowerGroup_->setObjectName(QStringLiteral("lowerGroup"));
     auto* newNameLabel = new QLabel(QStringLiteral("New name"), lowerGroup_);
+    newNameLabel->setObjectName(QStringLiteral("newNameLabel"));
     newNameBox_ = new QLineEdit(lowerGroup_);
     newNameBox_->setObjectName(QStringLiteral("newNameBox"));
     newNameLabel->setBuddy(newNameBox_);
@@ -72,21 +96,6 @@ TemplateManagerDialog::TemplateManagerDialog(const TemplateStore& store, Messeng
     lower->addStretch();
     lower->addLayout(lowerButtons);
     lowerGroup_->setFixedHeight(renamingHeight - browsingHeight - groupSpacing);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setSpacing(groupSpacing);
-    layout->addWidget(upperGroup_);
-    layout->addWidget(lowerGroup_);
-
-    connect(renameButton_, &QPushButton::clicked, this, &TemplateManagerDialog::startRename);
-    connect(deleteButton_, &QPushButton::clicked, this, &TemplateManagerDialog::deleteSelected);
-    connect(closeButton_, &QPushButton::clicked, this, &QDialog::reject);
-    connect(okButton_, &QPushButton::clicked, this, &TemplateManagerDialog::finishRename);
-    connect(newNameBox_, &QLineEdit::returnPressed, this, &TemplateManagerDialog::finishRename);
-    connect(cancelButton_, &QPushButton::clicked, this, &TemplateManagerDialog::cancelRename);
-
-    fillList();
-    showBrowsing();
 }
 
 QColor TemplateManagerDialog::greyText() {

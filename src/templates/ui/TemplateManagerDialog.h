@@ -41,6 +41,8 @@ class TemplateManagerDialog : public QDialog {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    void buildUpperGroup();
+    void buildLowerGroup();
     void startRename();
     void finishRename();
     void cancelRename();

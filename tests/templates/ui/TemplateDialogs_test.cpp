@@ -5,6 +5,7 @@
 #include "templates/ui/TemplateCommands.h"
 #include "templates/ui/TemplateManagerDialog.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -59,7 +60,31 @@ void clickRow(QListWidget* list, int row) {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, area.center());
 }
 
+// Every control can be found by object name and is named for assistive tools.
+void expectNamedControls(QWidget& dialog) {
+    QList<QWidget*> controls;
+    for (QWidget* w : dialog.findChildren<QWidget*>())
+        if (qobject_cast<QPushButton*>(w) || qobject_cast<QLineEdit*>(w) ||
+            qobject_cast<QListWidget*>(w))
+            controls.append(w);
+    EXPECT_GE(controls.size(), 4);
+    for (QWidget* control : controls) {
+        EXPECT_FALSE(control->objectName().isEmpty());
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+        ASSERT_NE(accessible, nullptr);
+        EXPECT_FALSE(accessible->text(QAccessible::Name).isEmpty())
+            << control->objectName().toStdString();
+    }
+}
+
 } // namespace
+
+TEST_F(TwoTemplates, ControlsAreNamed) {
+    SaveTemplateDialog save(store, messenger, {}, current());
+    expectNamedControls(save);
+    TemplateManagerDialog manager(store, messenger);
+    expectNamedControls(manager);
+}
 
 TEST_F(TwoTemplates, SaveDialogCopiesAClickedNameAndSavesOnEnter) {
     SaveTemplateDialog dialog(store, messenger, {"Two", "one"}, current());
