@@ -1,0 +1,69 @@
+#pragma once
+
+#include "app/TextFile.h"
+#include "app/WorkFolder.h"
+#include "input/ColumnSlots.h"
+#include "templates/TemplateFiles.h"
+#include "testing/TempFolder.h"
+
+#include <filesystem>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace climora::testing {
+
+// A work folder in a temporary folder with helpers for the template files.
+struct TemplateFolder {
+    TempFolder temp;
+    WorkFolder work{temp.path()};
+
+    void put(const std::string& name, const std::string& bytes) const {
+        writeBytes(temp / name, bytes);
+    }
+    std::string bytes(const std::string& name) const { return readBytes(temp / name); }
+    bool has(const std::string& name) const { return std::filesystem::exists(temp / name); }
+    // The names of every file in the folder.
+    std::set<std::string> files() const {
+        std::set<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(temp.path()))
+            names.insert(entry.path().filename().string());
+        return names;
+    }
+};
+
+// Writes that fail for one file name: the failing write first puts part of
+// its lines on disk, as a full disk would.
+class FailingWrites : public TemplateWrites {
+  public:
+    explicit FailingWrites(std::string failingName) : failingName_(std::move(failingName)) {}
+    void writeLines(const std::filesystem::path& file,
+                    const std::vector<std::string>& lines) override {
+        if (file.filename() != failingName_)
+            return TemplateWrites::writeLines(file, lines);
+        std::vector<std::string> part(lines.begin(), lines.begin() + lines.size() / 2);
+        TemplateWrites::writeLines(file, part);
+        throw FileError("Write error on file \"" + file.string() + "\".");
+    }
+
+  private:
+    std::string failingName_;
+};
+
+// Twelve positions as a settings line: each followed by a TAB.
+inline std::string tabbed(const std::vector<int>& positions) {
+    std::string line;
+    for (int p : positions)
+        line += std::to_string(p) + "\t";
+    return line;
+}
+
+inline const std::string noPositions = "-1\t-1\t-1\t-1\t-1\t-1\t-1\t-1\t-1\t-1\t-1\t-1\t";
+
+// A block as a save writes it (CR LF, no empty line before it).
+inline std::string block(const std::string& name, const std::string& rows,
+                         const std::string& variables, const std::string& units) {
+    return name + "\r\n" + rows + "\r\n" + variables + "\r\n" + units + "\r\n";
+}
+
+} // namespace climora::testing
