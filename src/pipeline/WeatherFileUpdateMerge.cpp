@@ -30,6 +30,21 @@ std::optional<int> wholeNumber(std::string_view token) {
     return static_cast<int>(*value);
 }
 
+bool leapYear(int year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+int daysInYear(int year) {
+    return leapYear(year) ? 366 : 365;
+}
+
+// Days since a fixed origin, so that consecutive days differ by one across
+// year ends.
+long long daySerial(YearDay date) {
+    long long before = date.year - 1LL;
+    return before * 365 + before / 4 - before / 100 + before / 400 + date.day;
+}
+
 struct DayLine {
     YearDay date;
     std::string rest; // the line after the day of year, as it stands
@@ -140,19 +155,6 @@ bool allBlankFrom(const std::vector<std::string>& lines, std::size_t from) {
 }
 
 } // namespace
-
-bool isLeapYear(int year) {
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-int daysInYear(int year) {
-    return isLeapYear(year) ? 366 : 365;
-}
-
-long long daySerial(YearDay date) {
-    long long before = date.year - 1LL;
-    return before * 365 + before / 4 - before / 100 + before / 400 + date.day;
-}
 
 ExistingWeatherData readExistingWeatherData(const std::vector<std::string>& fileLines,
                                             const std::string& fileName) {

@@ -24,12 +24,6 @@ struct YearDay {
     friend bool operator==(const YearDay&, const YearDay&) = default;
 };
 
-bool isLeapYear(int year);
-int daysInYear(int year);
-// Days since a fixed origin, so that consecutive days differ by one across
-// year ends. The day must be a date (1 .. daysInYear).
-long long daySerial(YearDay date);
-
 // The existing weather file as the new version begins: its four header lines
 // unchanged, then its data lines with year and day of year joined by one tab.
 struct ExistingWeatherData {
