@@ -41,7 +41,10 @@ std::vector<std::string> readExistingFile(const fs::path& file) {
     } catch (const NotATextFile&) {
         throw UpdateStopped(name + " is not a text file. The existing file is not changed.");
     } catch (const FileError& e) {
-        throw UpdateStopped(std::string(e.what()) + " The existing file is not changed.");
+        std::string reason = e.what();
+        if (!reason.empty() && reason.back() != '.')
+            reason += '.';
+        throw UpdateStopped(reason + " The existing file is not changed.");
     }
 }
 

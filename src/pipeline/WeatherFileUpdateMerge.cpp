@@ -1,7 +1,10 @@
 #include "pipeline/WeatherFileUpdateMerge.h"
 
 #include "app/NumberText.h"
+#include "pipeline/Calendar.h"
+#include "pipeline/NumberReader.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace climora {
@@ -9,33 +12,34 @@ namespace {
 
 constexpr std::string_view unchanged = " The existing file is not changed.";
 
-// Number tokens are separated by any character of code 32 or below; a token
-// is the following run of up to 64 other characters.
+bool separates(char c) {
+    return static_cast<unsigned char>(c) <= 32;
+}
+
+// Number tokens as the data rows' reader takes them: separated by any
+// character of code 32 or below, at most maxTokenLength characters long.
 std::optional<std::string_view> nextToken(std::string_view line, std::size_t& pos) {
-    while (pos < line.size() && static_cast<unsigned char>(line[pos]) <= 32)
+    while (pos < line.size() && separates(line[pos]))
         ++pos;
     if (pos == line.size())
         return std::nullopt;
-    std::size_t start = pos;
-    while (pos < line.size() && pos - start < 64 && static_cast<unsigned char>(line[pos]) > 32)
+    const std::size_t start = pos;
+    const std::size_t end = std::min(line.size(), start + maxTokenLength);
+    while (pos < end && !separates(line[pos]))
         ++pos;
     return line.substr(start, pos - start);
 }
 
 // The token as a whole number; a number with a fraction is not one.
 std::optional<int> wholeNumber(std::string_view token) {
-    std::optional<double> value = parseNumber(token);
+    std::optional<double> value = parseDataNumber(token);
     if (!value || *value != std::floor(*value) || std::fabs(*value) > 1e9)
         return std::nullopt;
     return static_cast<int>(*value);
 }
 
-bool leapYear(int year) {
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
 int daysInYear(int year) {
-    return leapYear(year) ? 366 : 365;
+    return isLeapYear(year) ? 366 : 365;
 }
 
 // Days since a fixed origin, so that consecutive days differ by one across

@@ -18,6 +18,12 @@ fs::path unusedNameBeside(const fs::path& file, const std::string& suffix) {
     return candidate;
 }
 
+// A failure's text as a sentence of the message.
+std::string sentence(const std::exception& e) {
+    std::string text = e.what();
+    return !text.empty() && text.back() != '.' ? text + "." : text;
+}
+
 std::string quoted(const fs::path& file) {
     return "\"" + file.string() + "\"";
 }
@@ -85,7 +91,7 @@ void replaceKeepingOld(const fs::path& target, const std::vector<std::string>& l
         takePermissions(target, newVersion);
     } catch (const std::exception& e) {
         removeQuietly(newVersion, steps);
-        throw ReplaceFailed(failed + e.what() + intact);
+        throw ReplaceFailed(failed + sentence(e) + intact);
     }
     // The earlier ".old" is set aside, not deleted, until the new file stands.
     try {
@@ -100,7 +106,7 @@ void replaceKeepingOld(const fs::path& target, const std::vector<std::string>& l
         }
     } catch (const std::exception& e) {
         removeQuietly(newVersion, steps);
-        throw ReplaceFailed(failed + e.what() + intact);
+        throw ReplaceFailed(failed + sentence(e) + intact);
     }
     try {
         steps.rename(newVersion, target);
@@ -109,7 +115,7 @@ void replaceKeepingOld(const fs::path& target, const std::vector<std::string>& l
         if (restored && hadOld)
             renameQuietly(earlierOld, old, steps);
         removeQuietly(newVersion, steps);
-        throw ReplaceFailed(failed + e.what() +
+        throw ReplaceFailed(failed + sentence(e) +
                             (restored ? intact : " The original file is now " + quoted(old) + "."));
     }
     if (hadOld)

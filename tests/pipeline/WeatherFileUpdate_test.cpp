@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <set>
+#include <sys/wait.h>
 
 using namespace climora;
 using climora::testing::readBytes;
@@ -350,7 +352,9 @@ TEST_F(UpdateFixture, ReadOnlyOrMissingFileIsRefused) {
     messenger.clear();
     EXPECT_EQ(update(panel(days(2005, 121, 122))), UpdateOutcome::Refused);
     ASSERT_EQ(messenger.events().size(), 2u);
-    EXPECT_NE(messenger.events()[1].find("Cannot open file"), std::string::npos);
+    EXPECT_EQ(messenger.events()[1], "error: Cannot open file \"" + target.string() +
+                                         "\". No such file or directory. The existing file is "
+                                         "not changed.");
     EXPECT_TRUE(fs::is_empty(dir.path()));
 }
 
@@ -437,4 +441,99 @@ TEST(UpdateExitCode, EndsAsTheUserChoseWithZero) {
     for (UpdateOutcome outcome : {UpdateOutcome::Updated, UpdateOutcome::NothingNew,
                                   UpdateOutcome::Declined, UpdateOutcome::Cancelled})
         EXPECT_EQ(updateExitCode(outcome), 0);
+}
+
+// ---- climora-batch --task 2 --update FILE ----
+
+namespace {
+
+struct BatchUpdate : ::testing::Test {
+    TempFolder dir;
+    std::string errors;
+
+    static std::string converted(int year, int doy, int tmax) {
+        return std::to_string(year) + "\t" + std::to_string(doy) + "\t0.00\t" +
+               std::to_string(10 + tmax) + ".0\t1.0\t0\t0.0\t0.0";
+    }
+    void existing(const std::string& name, int lastDay) {
+        Lines lines = fileHeader;
+        for (int d = 1; d <= lastDay; ++d)
+            lines.push_back(converted(2005, d, d));
+        writeBytes(dir / name, crlf(lines));
+    }
+    // Runs the batch on input days first..last of 2005 (T-max 10 + day).
+    int run(const std::string& name, int first, int last, bool yes = false) {
+        std::string input = "Alder Creek\r\n";
+        for (int d = first; d <= last; ++d)
+            input += "2005 " + std::to_string(d) + " " + std::to_string(10 + d) + " 1\r\n";
+        writeBytes(dir / "input.txt", input);
+        std::string command = "cd '" + dir.path().string() +
+                              "' && '" CLIMORA_BATCH_EXE
+                              "' --rows 1 --columns Year,DOY,T-max:oC,T-min:oC --task 2 "
+                              "--update '" +
+                              name + "'" + (yes ? " --yes" : "") + " input.txt >stdout 2>stderr";
+        int status = std::system(command.c_str());
+        errors = readBytes(dir / "stderr");
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    Lines expectedDays(int last) const {
+        Lines lines = fileHeader;
+        for (int d = 1; d <= last; ++d)
+            lines.push_back(converted(2005, d, d));
+        return lines;
+    }
+};
+
+} // namespace
+
+TEST_F(BatchUpdate, SuccessNothingNewAndNoEndWithZero) {
+    existing("site.wth", 2);
+    EXPECT_EQ(run("site.wth", 2, 4), 0);
+    EXPECT_EQ(errors, "information: site.wth is now updated. The origina file is renamed to "
+                      "'site.wth.old.'\n");
+    EXPECT_EQ(readBytes(dir / "site.wth"), crlf(expectedDays(4)));
+    EXPECT_EQ(readBytes(dir / "site.wth.old"), crlf(expectedDays(2)));
+
+    EXPECT_EQ(run("site.wth", 1, 4), 0);
+    EXPECT_EQ(errors, "information: No need to update the existing file.\n");
+
+    EXPECT_EQ(run("site.wth", 7, 8), 0);
+    EXPECT_EQ(errors, "confirm: The first day in the output data does not continue from the end "
+                      "of the existing file. Update anyway? -> No\n");
+    EXPECT_EQ(readBytes(dir / "site.wth"), crlf(expectedDays(4)));
+
+    EXPECT_EQ(run("site.wth", 7, 7, true), 0);
+    EXPECT_EQ(readBytes(dir / "site.wth"), crlf(expectedDays(4) + Lines{converted(2005, 7, 7)}));
+}
+
+TEST_F(BatchUpdate, ErrorBoxEndsWithOne) {
+    writeBytes(dir / "short.wth", "Title\r\n");
+    EXPECT_EQ(run("short.wth", 1, 3), 1);
+    EXPECT_EQ(errors, "error: The program has encountered problems. Please update the existing "
+                      "file manually.\n");
+    EXPECT_EQ(readBytes(dir / "short.wth"), "Title\r\n");
+}
+
+TEST_F(BatchUpdate, FailedReplacementEndsWithTwoNamingTheFile) {
+    // The temporary name beside it is one character too long for the folder.
+    std::string name = std::string(247, 'w') + ".wth";
+    existing(name, 2);
+    std::string before = readBytes(dir / name);
+    EXPECT_EQ(run(name, 3, 4), 2);
+    EXPECT_EQ(errors.rfind("error: Could not update \"" + (dir / name).string() + "\".", 0), 0u)
+        << errors;
+    EXPECT_NE(errors.find("The file is not changed."), std::string::npos);
+    EXPECT_EQ(readBytes(dir / name), before);
+    EXPECT_FALSE(std::filesystem::exists(dir / (name + ".old")));
+}
+
+TEST_F(BatchUpdate, Task2WithoutAFileIsAUsageError) {
+    writeBytes(dir / "input.txt", "H\r\n2005 1 1 1\r\n");
+    std::string command = "cd '" + dir.path().string() +
+                          "' && '" CLIMORA_BATCH_EXE
+                          "' --rows 1 --columns Year,DOY,T-max:oC,T-min:oC --task 2 input.txt "
+                          ">stdout 2>stderr";
+    int status = std::system(command.c_str());
+    EXPECT_EQ(WEXITSTATUS(status), 2);
+    EXPECT_EQ(readBytes(dir / "stderr").rfind("error: task 2 needs --update FILE", 0), 0u);
 }
