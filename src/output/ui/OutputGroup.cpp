@@ -65,11 +65,13 @@ std::vector<std::string> OutputGroup::outputLines() const {
     return splitLines(memo2_->toPlainText().toStdString());
 }
 
+// Every line keeps its line end, so that a last empty line survives the
+// way back through outputLines().
 void OutputGroup::setOutputLines(const std::vector<std::string>& lines) {
-    QStringList text;
+    QString text;
     for (const std::string& line : lines)
-        text << QString::fromStdString(line);
-    memo2_->setPlainText(text.join('\n'));
+        text += QString::fromStdString(line) + '\n';
+    memo2_->setPlainText(text);
 }
 
 void OutputGroup::clearOutput() {
@@ -102,6 +104,22 @@ void OutputGroup::loadBack() {
         lines << QString::fromStdString(line);
     clearOutput();
     emit loadBackRequested(QString::fromStdString(loaded.inputName), lines);
+}
+
+void OutputGroup::MemoPanel::loadFile(const std::filesystem::path& file) {
+    group_.setOutputLines(readTextLines(file));
+}
+
+void OutputGroup::MemoPanel::removeLines(long long first, long long count) {
+    std::vector<std::string> lines = group_.outputLines();
+    climora::removeLines(lines, first, count);
+    group_.setOutputLines(lines);
+}
+
+void OutputGroup::MemoPanel::insertLine(long long index, const std::string& text) {
+    std::vector<std::string> lines = group_.outputLines();
+    climora::insertLine(lines, index, text);
+    group_.setOutputLines(lines);
 }
 
 UpdateOutcome OutputGroup::updateWeatherFile(int task) {

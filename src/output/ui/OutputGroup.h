@@ -4,6 +4,7 @@
 #include "app/FileDialogs.h"
 #include "app/Messenger.h"
 #include "output/DesktopOpener.h"
+#include "pipeline/OutputPanel.h"
 #include "pipeline/WeatherFileUpdate.h"
 
 #include <QGroupBox>
@@ -28,6 +29,8 @@ class OutputGroup : public QGroupBox {
                 DesktopOpener& opener, QWidget* parent = nullptr);
 
     QPlainTextEdit* panel() const { return memo2_; }
+    // The panel as a Process run fills and edits it.
+    OutputPanel& runPanel() { return runPanel_; }
     std::vector<std::string> outputLines() const;
     void setOutputLines(const std::vector<std::string>& lines);
     void clearOutput();
@@ -50,6 +53,19 @@ class OutputGroup : public QGroupBox {
     void updateRequested();
 
   private:
+    // The output panel seen through the port a Process run writes to.
+    class MemoPanel : public OutputPanel {
+      public:
+        explicit MemoPanel(OutputGroup& group) : group_(group) {}
+        void clear() override { group_.clearOutput(); }
+        void loadFile(const std::filesystem::path& file) override;
+        void removeLines(long long first, long long count) override;
+        void insertLine(long long index, const std::string& text) override;
+
+      private:
+        OutputGroup& group_;
+    };
+
     QPushButton* addButton(const char* objectName, const QString& caption, const QString& hint);
     void save();
     void loadInSpreadsheet();
@@ -63,6 +79,7 @@ class OutputGroup : public QGroupBox {
     DesktopOpener& opener_;
     std::function<std::string()> inputName_;
     QPlainTextEdit* memo2_;
+    MemoPanel runPanel_{*this};
 };
 
 } // namespace climora

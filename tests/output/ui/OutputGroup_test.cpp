@@ -119,3 +119,23 @@ TEST_F(OutputGroupFixture, UpdateButtonAsksTheMainWindowAndTheUpdateUsesThePanel
               "T\r\n40\r\nYear\tDOY\r\n\t\tMJ/m2\r\n2005\t1\t1.00\r\n2005\t2\t2.00\r\n");
     EXPECT_EQ(frame.defaultOutputFolder, dir.path().string() + "/");
 }
+
+TEST_F(OutputGroupFixture, RunPanelLoadsAndEditsThePanel) {
+    writeBytes(dir / "Output.~", "Title\r\nH2\r\nH3\r\nYear\tDOY\r\n");
+    OutputPanel& run = group.runPanel();
+    run.loadFile(dir / "Output.~");
+    run.removeLines(1, 2);
+    run.insertLine(1, "40.8  (Lat.)");
+    EXPECT_EQ(group.outputLines(),
+              (std::vector<std::string>{"Title", "40.8  (Lat.)", "Year\tDOY"}));
+    run.clear();
+    EXPECT_TRUE(group.outputLines().empty());
+}
+
+TEST_F(OutputGroupFixture, LinesSurviveTheWayThroughThePanel) {
+    const std::vector<std::string> lines = {"a", "", "\t\tMJ/m2", "Gr\u00fcn", ""};
+    group.setOutputLines(lines);
+    EXPECT_EQ(group.outputLines(), lines);
+    group.setOutputLines({});
+    EXPECT_TRUE(group.panel()->toPlainText().isEmpty());
+}
