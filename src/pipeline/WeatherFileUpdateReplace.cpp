@@ -76,50 +76,86 @@ fs::path oldVersionOf(const fs::path& target) {
     return target.string() + ".old";
 }
 
+namespace {
+
+// One replacement of `target`, step by step; every step undoes what the
+// replacement did so far before it reports a failure.
+class Replacement {
+  public:
+    Replacement(const fs::path& target, ReplaceSteps& steps)
+        : steps_(steps), target_(target), newVersion_(unusedNameBeside(target, ".new~")),
+          old_(oldVersionOf(target)) {
+        std::error_code ec;
+        hadOld_ = fs::exists(fs::symlink_status(old_, ec));
+        if (hadOld_)
+            earlierOld_ = unusedNameBeside(old_, "~");
+    }
+
+    void writeNewVersion(const std::vector<std::string>& lines) {
+        try {
+            steps_.writeNew(newVersion_, lines);
+            takePermissions(target_, newVersion_);
+        } catch (const std::exception& e) {
+            fail(e, true);
+        }
+    }
+
+    // The earlier ".old" is set aside, not deleted, until the new file stands.
+    void moveTargetToOld() {
+        try {
+            if (hadOld_)
+                steps_.rename(old_, earlierOld_);
+        } catch (const std::exception& e) {
+            fail(e, true);
+        }
+        try {
+            steps_.rename(target_, old_);
+        } catch (const std::exception& e) {
+            fail(e, restoreEarlierOld());
+        }
+    }
+
+    void putNewVersionInPlace() {
+        try {
+            steps_.rename(newVersion_, target_);
+        } catch (const std::exception& e) {
+            bool restored = renameQuietly(old_, target_, steps_);
+            fail(e, restored && restoreEarlierOld());
+        }
+        if (hadOld_)
+            removeQuietly(earlierOld_, steps_);
+    }
+
+  private:
+    bool restoreEarlierOld() { return !hadOld_ || renameQuietly(earlierOld_, old_, steps_); }
+
+    [[noreturn]] void fail(const std::exception& e, bool targetIntact) {
+        removeQuietly(newVersion_, steps_);
+        std::string what = "Could not update " + quoted(target_) + ". " + sentence(e);
+        if (targetIntact)
+            throw ReplaceFailed(what + " The file is not changed.");
+        if (fs::exists(target_))
+            throw ReplaceFailed(what + " The file is not changed; its earlier backup is now " +
+                                quoted(earlierOld_) + ".");
+        throw ReplaceFailed(what + " The original file is now " + quoted(old_) + ".");
+    }
+
+    ReplaceSteps& steps_;
+    fs::path target_;
+    fs::path newVersion_;
+    fs::path old_;
+    bool hadOld_ = false;
+    fs::path earlierOld_;
+};
+
+} // namespace
+
 void replaceKeepingOld(const fs::path& target, const std::vector<std::string>& lines,
                        ReplaceSteps& steps) {
-    const std::string failed = "Could not update " + quoted(target) + ". ";
-    const std::string intact = " The file is not changed.";
-    const fs::path newVersion = unusedNameBeside(target, ".new~");
-    const fs::path old = oldVersionOf(target);
-    std::error_code ec;
-    const bool hadOld = fs::exists(fs::symlink_status(old, ec));
-    const fs::path earlierOld = hadOld ? unusedNameBeside(old, "~") : fs::path();
-
-    try {
-        steps.writeNew(newVersion, lines);
-        takePermissions(target, newVersion);
-    } catch (const std::exception& e) {
-        removeQuietly(newVersion, steps);
-        throw ReplaceFailed(failed + sentence(e) + intact);
-    }
-    // The earlier ".old" is set aside, not deleted, until the new file stands.
-    try {
-        if (hadOld)
-            steps.rename(old, earlierOld);
-        try {
-            steps.rename(target, old);
-        } catch (...) {
-            if (hadOld)
-                renameQuietly(earlierOld, old, steps);
-            throw;
-        }
-    } catch (const std::exception& e) {
-        removeQuietly(newVersion, steps);
-        throw ReplaceFailed(failed + sentence(e) + intact);
-    }
-    try {
-        steps.rename(newVersion, target);
-    } catch (const std::exception& e) {
-        bool restored = renameQuietly(old, target, steps);
-        if (restored && hadOld)
-            renameQuietly(earlierOld, old, steps);
-        removeQuietly(newVersion, steps);
-        throw ReplaceFailed(failed + sentence(e) +
-                            (restored ? intact : " The original file is now " + quoted(old) + "."));
-    }
-    if (hadOld)
-        removeQuietly(earlierOld, steps);
+    Replacement replacement(target, steps);
+    replacement.writeNewVersion(lines);
+    replacement.moveTargetToOld();
+    replacement.putNewVersionInPlace();
 }
 
 } // namespace climora

@@ -429,6 +429,21 @@ TEST_F(UpdateFixture, FailedRestoreSaysWhereTheOriginalIs) {
                                         old.string() + "\"."}));
 }
 
+TEST_F(UpdateFixture, FailedRestoreOfTheEarlierOldSaysWhereItIs) {
+    existing(days(2005, 119, 120));
+    writeBytes(old, "earlier version\r\n");
+    std::string before = readBytes(target);
+    steps.failing = {"rename site.wth -> site.wth.old", "rename site.wth.old~ -> site.wth.old"};
+    EXPECT_EQ(update(panel(days(2005, 121, 122))), UpdateOutcome::ReplaceFailed);
+    EXPECT_EQ(readBytes(target), before);
+    EXPECT_EQ(readBytes(dir / "site.wth.old~"), "earlier version\r\n");
+    EXPECT_EQ(messenger.events(),
+              (Lines{"tone: error", "error: Could not update \"" + target.string() +
+                                        "\". Simulated failure. The file is not changed; its "
+                                        "earlier backup is now \"" +
+                                        (dir / "site.wth.old~").string() + "\"."}));
+}
+
 TEST_F(UpdateFixture, TemporaryNameAvoidsAnExistingFile) {
     existing(days(2005, 119, 120));
     writeBytes(dir / "site.wth.new~", "not ours\r\n");
