@@ -9,6 +9,7 @@
 #include "pipeline/SiteCoordinate.h"
 #include "pipeline/StderrMessenger.h"
 #include "pipeline/TaskDispatch.h"
+#include "pipeline/WeatherFileUpdate.h"
 #include "templates/TemplateStore.h"
 
 #include <cstdio>
@@ -61,8 +62,8 @@ Options:
                            dialog would write them (south and east already negative; the
                            dialog's 66-degree rule applies). Without it no site line is
                            inserted, as when the dialog is cancelled.
-  --update FILE            task 2: update FILE as the "Update Agrovia weather file"
-                           command would
+  --update FILE            task 2 (required there): update FILE with the converted data
+                           as the "Update Agrovia weather file" command would
   --yes                    answer Yes to confirmation boxes (default: No)
   -o FILE                  write the output panel's text to FILE instead of standard output
   --help                   show this text
@@ -81,10 +82,14 @@ Exit status:
      suspicious data, a task's own message)
   2  usage errors, a --template that cannot be applied, and unexpected
      runtime errors ("error: Invalid numeric input", ...)
+With --update the update decides after a completed run: 0 when the file was
+updated, had nothing to add or the gap question was answered No; 1 when the
+update refused with an error box (the file unchanged); 2 when replacing the
+file failed (the file as it was).
 
 Without --workfolder the run works in a private temporary work folder,
 removed afterwards.
-Tasks 2 and 4 to 7 are not available in this version.
+Tasks 4 to 7 are not available in this version.
 )";
 
 struct UsageError : std::runtime_error {
@@ -164,6 +169,8 @@ void checkTaskOptions(const BatchOptions& options) {
         throw UsageError("--site applies to tasks 1 and 6 only");
     if (options.updateFile && task != 2)
         throw UsageError("--update applies to task 2 only");
+    if (!options.updateFile && task == 2)
+        throw UsageError("task 2 needs --update FILE");
 }
 
 class Arguments {
@@ -388,10 +395,19 @@ int exitStatusOf(RunEnd end) {
     return end == RunEnd::Stopped ? 1 : 0;
 }
 
+// The update that follows a task 2 run, with FILE as the dialog's answer.
+int updateFromPanel(const StreamedPanel& panel, const std::string& file, Messenger& messenger) {
+    FrameState frame;
+    ScriptedFileDialogs dialogs;
+    dialogs.nextOpen = FileChoice{file, 1};
+    return updateExitCode(
+        updateAgroviaWeatherFile(panel.lines(), addToExistingFileTask, frame, dialogs, messenger));
+}
+
 int runBatch(BatchOptions& options) {
     StderrMessenger messenger(options.yes);
     int task = options.request.task;
-    if (task == 2 || !isTaskAvailable(task)) {
+    if (!isTaskAvailable(task)) {
         messenger.error("Task " + std::to_string(task) + " is not available in this version.");
         return 2;
     }
@@ -425,6 +441,8 @@ int runBatch(BatchOptions& options) {
         writeToFile(panel, *options.outputFile);
     else
         writeToStandardOutput(panel);
+    if (outcome.next == NextStep::Update)
+        return updateFromPanel(panel, *options.updateFile, messenger);
     return exitStatusOf(outcome.end);
 }
 

@@ -1,0 +1,9 @@
+#include "output/LoadBack.h"
+
+namespace climora {
+
+LoadedBack loadBack(std::vector<std::string> outputLines) {
+    return LoadedBack{std::string(loadedBackInputName), std::move(outputLines)};
+}
+
+} // namespace climora

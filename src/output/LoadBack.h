@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace climora {
+
+// The input name shown after the output has been loaded back.
+inline constexpr std::string_view loadedBackInputName = "Output.~";
+
+// What "Load back to input panel" puts in place: the input name, the input
+// panel's new lines and an empty output panel. The column specification,
+// the rows-before-data count and the task stay as they are.
+struct LoadedBack {
+    std::string inputName;
+    std::vector<std::string> inputLines;
+};
+
+LoadedBack loadBack(std::vector<std::string> outputLines);
+
+} // namespace climora

@@ -1,0 +1,133 @@
+#include "output/ui/OutputGroup.h"
+
+#include "app/TextFile.h"
+#include "output/LoadBack.h"
+#include "output/SaveOutput.h"
+#include "output/SpreadsheetHandOff.h"
+
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <stdexcept>
+
+namespace climora {
+
+OutputGroup::OutputGroup(FrameState& frame, Messenger& messenger, FileDialogs& dialogs,
+                         DesktopOpener& opener, QWidget* parent)
+    : QGroupBox(tr("Output"), parent), frame_(frame), messenger_(messenger), dialogs_(dialogs),
+      opener_(opener), memo2_(new QPlainTextEdit(this)) {
+    setObjectName("OutputGroup");
+    setAccessibleName(tr("Output"));
+
+    memo2_->setObjectName("Memo2");
+    memo2_->setAccessibleName(tr("Output panel"));
+    memo2_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    memo2_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    memo2_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    memo2_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+
+    auto* buttons = new QHBoxLayout;
+    QPushButton* saveButton = addButton("Button4", tr("Save"), QString());
+    QPushButton* excelButton = addButton("Button6", tr("Load in Excel"), QString());
+    QPushButton* loadBackButton = addButton("Button7", tr("Load back to input panel"),
+                                            tr("For another round of processing."));
+    QPushButton* updateButton = addButton("Button2", tr("Update Agrovia weather file"),
+                                          tr("Update an existing Agrovia weather"));
+    for (QPushButton* button : {saveButton, excelButton, loadBackButton, updateButton})
+        buttons->addWidget(button);
+    buttons->addStretch();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(memo2_, 1);
+    layout->addLayout(buttons);
+
+    connect(saveButton, &QPushButton::clicked, this, [this] { guarded([this] { save(); }); });
+    connect(excelButton, &QPushButton::clicked, this,
+            [this] { guarded([this] { loadInSpreadsheet(); }); });
+    connect(loadBackButton, &QPushButton::clicked, this, [this] { loadBack(); });
+    connect(updateButton, &QPushButton::clicked, this, &OutputGroup::updateRequested);
+}
+
+QPushButton* OutputGroup::addButton(const char* objectName, const QString& caption,
+                                    const QString& hint) {
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(objectName);
+    button->setAccessibleName(caption);
+    if (!hint.isEmpty())
+        button->setToolTip(hint);
+    return button;
+}
+
+std::vector<std::string> OutputGroup::outputLines() const {
+    return splitLines(memo2_->toPlainText().toStdString());
+}
+
+// Every line keeps its line end, so that a last empty line survives the
+// way back through outputLines().
+void OutputGroup::setOutputLines(const std::vector<std::string>& lines) {
+    QString text;
+    for (const std::string& line : lines)
+        text += QString::fromStdString(line) + '\n';
+    memo2_->setPlainText(text);
+}
+
+void OutputGroup::clearOutput() {
+    memo2_->clear();
+}
+
+void OutputGroup::guarded(const std::function<void()>& command) {
+    try {
+        command();
+    } catch (const std::exception& e) {
+        messenger_.reportError(e.what());
+    }
+}
+
+void OutputGroup::save() {
+    std::string inputName = inputName_ ? inputName_() : std::string();
+    saveOutput(outputLines(), inputName, frame_.defaultInputFolder, dialogs_, messenger_);
+}
+
+void OutputGroup::loadInSpreadsheet() {
+    if (!frame_.workFolder)
+        throw std::runtime_error("The work folder is not available.");
+    climora::loadInSpreadsheet(outputLines(), *frame_.workFolder, opener_, messenger_);
+}
+
+void OutputGroup::loadBack() {
+    LoadedBack loaded = climora::loadBack(outputLines());
+    QStringList lines;
+    for (const std::string& line : loaded.inputLines)
+        lines << QString::fromStdString(line);
+    clearOutput();
+    emit loadBackRequested(QString::fromStdString(loaded.inputName), lines);
+}
+
+void OutputGroup::MemoPanel::loadFile(const std::filesystem::path& file) {
+    group_.setOutputLines(readTextLines(file));
+}
+
+void OutputGroup::MemoPanel::removeLines(long long first, long long count) {
+    std::vector<std::string> lines = group_.outputLines();
+    climora::removeLines(lines, first, count);
+    group_.setOutputLines(lines);
+}
+
+void OutputGroup::MemoPanel::insertLine(long long index, const std::string& text) {
+    std::vector<std::string> lines = group_.outputLines();
+    climora::insertLine(lines, index, text);
+    group_.setOutputLines(lines);
+}
+
+UpdateOutcome OutputGroup::updateWeatherFile(int task) {
+    UpdateOutcome outcome = UpdateOutcome::Refused;
+    guarded([&] {
+        outcome = updateAgroviaWeatherFile(outputLines(), task, frame_, dialogs_, messenger_);
+    });
+    return outcome;
+}
+
+} // namespace climora

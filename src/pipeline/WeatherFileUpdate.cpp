@@ -1,0 +1,136 @@
+#include "pipeline/WeatherFileUpdate.h"
+
+#include "app/TextFile.h"
+#include "app/WorkFolder.h"
+#include "pipeline/WeatherFileUpdateMerge.h"
+
+#include <filesystem>
+#include <optional>
+
+namespace climora {
+namespace fs = std::filesystem;
+
+namespace {
+
+bool isReadOnly(const fs::path& file) {
+    std::error_code ec;
+    fs::perms perms = fs::status(file, ec).permissions();
+    constexpr fs::perms anyWrite =
+        fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    return !ec && (perms & anyWrite) == fs::perms::none;
+}
+
+std::optional<std::string> chooseFile(const std::string& startFolder, FileDialogs& dialogs) {
+    FileDialogRequest request;
+    request.title = std::string(updateDialogTitle);
+    request.startFolder = startFolder;
+    request.filter = std::string(updateDialogFilter);
+    std::optional<FileChoice> choice = dialogs.openFile(request);
+    if (!choice)
+        return std::nullopt;
+    return choice->path;
+}
+
+// The existing file's lines; throws UpdateStopped when it cannot be used.
+std::vector<std::string> readExistingFile(const fs::path& file) {
+    const std::string name = file.filename().string();
+    if (isReadOnly(file))
+        throw UpdateStopped(name + " is read-only. The existing file is not changed.");
+    try {
+        return readTextLines(file);
+    } catch (const NotATextFile&) {
+        throw UpdateStopped(name + " is not a text file. The existing file is not changed.");
+    } catch (const FileError& e) {
+        std::string reason = e.what();
+        if (!reason.empty() && reason.back() != '.')
+            reason += '.';
+        throw UpdateStopped(reason + " The existing file is not changed.");
+    }
+}
+
+// What the update appends, after the questions it needs; nothing when the
+// user's answer or the data end it.
+std::optional<std::vector<std::string>> newVersion(const std::vector<std::string>& outputLines,
+                                                   const fs::path& file, Messenger& messenger,
+                                                   UpdateOutcome& outcome) {
+    ExistingWeatherData existing =
+        readExistingWeatherData(readExistingFile(file), file.filename().string());
+    NewDays days = findNewDays(outputLines, existing.lastDay);
+    if (days.kind == NewDaysKind::NothingNew) {
+        messenger.notify(std::string(noNeedToUpdateMessage));
+        outcome = UpdateOutcome::NothingNew;
+        return std::nullopt;
+    }
+    if (days.kind == NewDaysKind::Gap) {
+        messenger.tone(Tone::Error);
+        if (!messenger.confirm(std::string(gapQuestion))) {
+            outcome = UpdateOutcome::Declined;
+            return std::nullopt;
+        }
+    }
+    existing.lines.insert(existing.lines.end(), days.lines.begin(), days.lines.end());
+    return std::move(existing.lines);
+}
+
+} // namespace
+
+std::string updatedMessage(const std::string& fileName) {
+    return fileName + " is now updated. The origina file is renamed to '" + fileName + ".old.'";
+}
+
+UpdateOutcome updateAgroviaWeatherFile(const std::vector<std::string>& outputLines, int task,
+                                       FrameState& frame, FileDialogs& dialogs,
+                                       Messenger& messenger) {
+    ReplaceSteps steps;
+    return updateAgroviaWeatherFile(outputLines, task, frame, dialogs, messenger, steps);
+}
+
+UpdateOutcome updateAgroviaWeatherFile(const std::vector<std::string>& outputLines, int task,
+                                       FrameState& frame, FileDialogs& dialogs,
+                                       Messenger& messenger, ReplaceSteps& steps) {
+    if (task != addToExistingFileTask && frame.updateNoticePending) {
+        messenger.information(std::string(updateNoticeMessage));
+        frame.updateNoticePending = false;
+    }
+    std::optional<std::string> chosen = chooseFile(frame.defaultOutputFolder, dialogs);
+    if (!chosen)
+        return UpdateOutcome::Cancelled;
+    std::error_code ec;
+    fs::path file = fs::absolute(*chosen, ec);
+    if (ec)
+        file = *chosen;
+
+    UpdateOutcome outcome = UpdateOutcome::Updated;
+    std::optional<std::vector<std::string>> lines;
+    try {
+        lines = newVersion(outputLines, file, messenger, outcome);
+    } catch (const UpdateStopped& e) {
+        messenger.reportError(e.what());
+        return UpdateOutcome::Refused;
+    }
+    if (!lines)
+        return outcome;
+    try {
+        replaceKeepingOld(file, *lines, steps);
+    } catch (const ReplaceFailed& e) {
+        messenger.reportError(e.what());
+        return UpdateOutcome::ReplaceFailed;
+    }
+    // Told only once the file has really been replaced.
+    messenger.notify(updatedMessage(file.filename().string()));
+    frame.defaultOutputFolder = folderText(file.parent_path());
+    return UpdateOutcome::Updated;
+}
+
+int updateExitCode(UpdateOutcome outcome) {
+    switch (outcome) {
+    case UpdateOutcome::Refused:
+        return 1;
+    case UpdateOutcome::ReplaceFailed:
+        return 2;
+    default:
+        return 0;
+    }
+}
+
+} // namespace climora

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "app/AppFrame.h"
+#include "app/FileDialogs.h"
+#include "app/Messenger.h"
+#include "pipeline/WeatherFileUpdateReplace.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace climora {
+
+inline constexpr int addToExistingFileTask = 2;
+
+inline constexpr std::string_view updateNoticeMessage =
+    "The data must comply to the format for Agrovia.";
+inline constexpr std::string_view updateDialogTitle =
+    "Select the weather file to be updated for Agrovia use";
+inline constexpr std::string_view updateDialogFilter =
+    "Agrovia weather file (.wth)|*.wth|All files(*.*)|*.*";
+inline constexpr std::string_view noNeedToUpdateMessage = "No need to update the existing file.";
+inline constexpr std::string_view gapQuestion =
+    "The first day in the output data does not continue from the end of the existing file. "
+    "Update anyway?";
+
+// How one update ended.
+enum class UpdateOutcome {
+    Cancelled,     // the file dialog was cancelled
+    Updated,       // the file was replaced; its previous version is N.old
+    NothingNew,    // "No need to update the existing file."
+    Declined,      // No to the gap question
+    Refused,       // an error box; nothing changed
+    ReplaceFailed, // replacing the file failed; the file is as it was
+};
+
+// "Update Agrovia weather file", also run at the end of a task 2 Process run.
+// Appends the output panel's days after the chosen file's last day to that
+// file, keeping its previous version as N.old. Reads the update-notice flag
+// and the default output folder of `frame` and changes them in memory only.
+// All messages go through `messenger`; nothing is thrown for problems of the
+// files involved.
+UpdateOutcome updateAgroviaWeatherFile(const std::vector<std::string>& outputLines, int task,
+                                       FrameState& frame, FileDialogs& dialogs,
+                                       Messenger& messenger);
+// The same with the file-system steps of the final replacement supplied.
+UpdateOutcome updateAgroviaWeatherFile(const std::vector<std::string>& outputLines, int task,
+                                       FrameState& frame, FileDialogs& dialogs,
+                                       Messenger& messenger, ReplaceSteps& steps);
+
+// The message of a finished update, for the file name N with extension.
+std::string updatedMessage(const std::string& fileName);
+
+// Exit status of the command line's update: 0 when it ended as the user
+// chose, 1 after an error box, 2 when replacing the file failed.
+int updateExitCode(UpdateOutcome outcome);
+
+} // namespace climora
