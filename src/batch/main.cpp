@@ -372,7 +372,7 @@ int main(int argc, char** argv) {
     try {
         options = parseArguments(argc, argv);
     } catch (const UsageError& e) {
-        std::fprintf(stderr, "error: %s\nTry 'climora-batch --help'.\n", e.what());
+        std::fprintf(stderr, "error: %s (see climora-batch --help)\n", e.what());
         return 2;
     }
     if (options.help) {
