@@ -137,6 +137,17 @@ TEST_F(MissingValues, CompleteLinesPassAndLeaveNoFilesBehind) {
     EXPECT_FALSE(exists("Out.~"));
 }
 
+TEST_F(MissingValues, EveryWritingOfTheSentinelCounts) {
+    columns({{Year, ""}, {DOY, ""}, {Precip, "mm"}, {TMax, "oC"}});
+    input("2005 1 -9999.000 1\r\n2005 2 -09999 1\r\n2005 3 -9999.5 1\r\n2005 4 9999 1\r\n"
+          "2005 5 -.9999 1\r\n2005 6 -999 1\r\n",
+          0);
+    checkForMissingValues(context);
+    EXPECT_EQ(panel.lines(),
+              (std::vector<std::string>{"Missing values are found on the following lines:", "",
+                                        "2005 1 -9999.000 1", "2005 2 -09999 1"}));
+}
+
 TEST_F(MissingValues, OneColumnNeverReports) {
     columns({{Year, ""}});
     input("2005\r\n-9999\r\n", 0);
