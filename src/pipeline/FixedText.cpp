@@ -54,14 +54,15 @@ void appendFixed(std::string& out, double value, int decimals) {
         out += formatFixed(value, decimals);
         return;
     }
-    double rounded = std::nearbyint(scaled);
-    if (std::fabs(std::fabs(scaled - rounded) - 0.5) < 1e-6) {
+    // Away from halves, adding a half and cutting off gives the nearest whole number.
+    auto nearest = static_cast<long long>(scaled + (scaled < 0 ? -0.5 : 0.5));
+    if (std::fabs(std::fabs(scaled - static_cast<double>(nearest)) - 0.5) < 1e-6) {
         out += formatFixed(value, decimals);
         return;
     }
     if (std::signbit(value))
         out += '-';
-    appendScaledDigits(out, static_cast<std::uint64_t>(std::fabs(rounded)), decimals);
+    appendScaledDigits(out, static_cast<std::uint64_t>(nearest < 0 ? -nearest : nearest), decimals);
 }
 
 } // namespace climora

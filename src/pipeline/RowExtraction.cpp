@@ -37,16 +37,52 @@ void replaceFile(const std::filesystem::path& from, const std::filesystem::path&
                         error.message());
 }
 
+// Below 2^52 a double's whole part is found by a cast, without a library call.
+constexpr double exactWholeLimit = 4503599627370496.0;
+
+bool roundsTo(double x, long long sign) {
+    auto target = static_cast<double>(sign);
+    return std::fabs(x - target) <= 0.5 && std::nearbyint(x) == target;
+}
+
 void appendNormalForm(std::string& out, double x, long long sign, const std::string& substitution) {
-    if (std::nearbyint(x) == static_cast<double>(sign))
+    if (roundsTo(x, sign)) {
         out += substitution;
-    else if (std::fabs(x - std::trunc(x)) < 0.0001 && std::fabs(x) < 1e18)
-        appendInteger(out, static_cast<long long>(std::nearbyint(x))); // never "-0"
-    else if (std::fabs(x - std::trunc(x)) < 0.0001)
+    } else if (std::fabs(x) < exactWholeLimit) {
+        auto whole = static_cast<long long>(x);
+        if (std::fabs(x - static_cast<double>(whole)) < 0.0001)
+            appendInteger(out, static_cast<long long>(std::nearbyint(x))); // never "-0"
+        else
+            appendFixed(out, x, 3);
+    } else if (std::fabs(x - std::trunc(x)) < 0.0001) {
         out += formatWhole(x);
-    else
+    } else {
         appendFixed(out, x, 3);
+    }
     out += '\t';
+}
+
+// Whether a token reads as the sentinel. Plain decimals ("-9999.0") are
+// judged by their digits, which is all a number that only has to be told
+// apart from -9999 needs; other tokens are read (and may be invalid).
+bool isSentinel(std::string_view token) {
+    std::size_t i = token.empty() || token[0] != '-' ? 0 : 1;
+    bool negative = i == 1;
+    std::size_t wholeStart = i;
+    while (i < token.size() && token[i] >= '0' && token[i] <= '9')
+        ++i;
+    std::string_view whole = token.substr(wholeStart, i - wholeStart);
+    bool zeroFraction = true;
+    std::size_t fractionDigits = 0;
+    if (i < token.size() && token[i] == '.') {
+        for (++i; i < token.size() && token[i] >= '0' && token[i] <= '9'; ++i, ++fractionDigits)
+            zeroFraction = zeroFraction && token[i] == '0';
+    }
+    if (i != token.size() || whole.size() + fractionDigits == 0)
+        return tokenValue(token) == missingValueSentinel;
+    while (!whole.empty() && whole.front() == '0')
+        whole.remove_prefix(1);
+    return negative && whole == "9999" && zeroFraction;
 }
 
 // True when the line, with the sentinel after it, runs out of values before
@@ -55,15 +91,15 @@ void appendNormalForm(std::string& out, double x, long long sign, const std::str
 bool lacksValues(std::string_view line, int columnCount) {
     std::size_t pos = 0;
     int count = 0;
-    double x = 0;
+    bool sentinel = false;
     while (true) {
         std::string_view token = nextToken(line, pos);
-        x = token.empty() ? missingValueSentinel : tokenValue(token);
+        sentinel = token.empty() || isSentinel(token);
         ++count;
-        if (token.empty() || count >= columnCount || x == missingValueSentinel)
+        if (sentinel || count >= columnCount)
             break;
     }
-    return x == missingValueSentinel && count >= 2;
+    return sentinel && count >= 2;
 }
 
 } // namespace
@@ -71,6 +107,9 @@ bool lacksValues(std::string_view line, int columnCount) {
 bool testInputTypeOne(const std::string& text, Messenger& messenger) {
     if (parseInteger(trimBlanks(text)))
         return true;
+    // An empty box and a lone "-" are an integer still being typed.
+    if (trimBlanks(text).empty() || trimBlanks(text) == "-")
+        return false;
     messenger.tone(Tone::Error);
     messenger.plain("Only an integer type value is allowed! Correct the setting.");
     return false;

@@ -15,7 +15,8 @@ struct MissingValueSettings {
 };
 
 // The sign box's text changed: a text that is not an integer is refused with
-// a plain box (the text stays). Returns whether the text is an integer.
+// a plain box (the text stays); an empty box or a lone "-" is not yet
+// pointed out. Returns whether the text is an integer.
 bool testInputTypeOne(const std::string& text, Messenger& messenger);
 
 // The sign as an integer; a text that is not one throws std::runtime_error.

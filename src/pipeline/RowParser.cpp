@@ -7,6 +7,8 @@ namespace climora {
 namespace {
 
 int roundToInt(double x) {
+    if (x >= INT_MIN && x <= INT_MAX && x == static_cast<double>(static_cast<int>(x)))
+        return static_cast<int>(x); // already whole: no rounding needed
     double rounded = std::nearbyint(x);
     if (!(rounded >= INT_MIN && rounded <= INT_MAX))
         throw InvalidNumericInput();

@@ -100,12 +100,10 @@ TEST(MissingValueSign, OnlyIntegersAreAccepted) {
     EXPECT_TRUE(testInputTypeOne("0", messenger));
     EXPECT_TRUE(messenger.events().empty());
     EXPECT_FALSE(testInputTypeOne("-99.5", messenger));
-    EXPECT_FALSE(testInputTypeOne("", messenger));
-    EXPECT_EQ(
-        messenger.events(),
-        (std::vector<std::string>{
-            "tone: error", "plain: Only an integer type value is allowed! Correct the setting.",
-            "tone: error", "plain: Only an integer type value is allowed! Correct the setting."}));
+    EXPECT_FALSE(testInputTypeOne("", messenger)); // still being typed: no box
+    EXPECT_EQ(messenger.events(),
+              (std::vector<std::string>{
+                  "tone: error", "plain: Only an integer type value is allowed! Correct the setting."}));
     EXPECT_EQ(missingValueSign(" -99"), -99);
 }
 
@@ -135,6 +133,17 @@ TEST_F(MissingValues, CompleteLinesPassAndLeaveNoFilesBehind) {
     EXPECT_TRUE(exists("Input.~"));
     EXPECT_FALSE(exists("Report.~"));
     EXPECT_FALSE(exists("Out.~"));
+}
+
+TEST_F(MissingValues, EveryWritingOfTheSentinelCounts) {
+    columns({{Year, ""}, {DOY, ""}, {Precip, "mm"}, {TMax, "oC"}});
+    input("2005 1 -9999.000 1\r\n2005 2 -09999 1\r\n2005 3 -9999.5 1\r\n2005 4 9999 1\r\n"
+          "2005 5 -.9999 1\r\n2005 6 -999 1\r\n",
+          0);
+    checkForMissingValues(context);
+    EXPECT_EQ(panel.lines(),
+              (std::vector<std::string>{"Missing values are found on the following lines:", "",
+                                        "2005 1 -9999.000 1", "2005 2 -09999 1"}));
 }
 
 TEST_F(MissingValues, OneColumnNeverReports) {

@@ -1,6 +1,6 @@
 #include "pipeline/ui/MissingValueGroup.h"
 
-#include "pipeline/SignBoxCheck.h"
+#include "pipeline/RowExtraction.h"
 
 #include <QCheckBox>
 #include <QFormLayout>

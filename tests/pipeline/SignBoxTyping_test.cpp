@@ -1,5 +1,5 @@
 #include "app/RecordingMessenger.h"
-#include "pipeline/SignBoxCheck.h"
+#include "pipeline/RowExtraction.h"
 
 #include <gtest/gtest.h>
 
