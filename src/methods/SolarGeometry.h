@@ -1,0 +1,43 @@
+#pragma once
+
+#include <optional>
+
+namespace climora {
+
+// Intercept and slope of the Angstrom relation: Rs / Ra = a + b * (n / N).
+struct AngstromCoefficients {
+    double a = 0.25;
+    double b = 0.50;
+};
+
+// Kind 0 is the clear-sky default (0.25, 0.50); kinds 1 to 3 are the climate
+// zones "Cold / temperate", "Dry tropical" and "Humid tropical". Any other
+// kind leaves `coefficients` as it is.
+void getAngstromConstants(int kind, AngstromCoefficients& coefficients);
+AngstromCoefficients angstromConstantsOf(int kind);
+
+// The solar geometry of one day at one latitude.
+struct DayGeometry {
+    double ra = 0;        // extraterrestrial radiation, MJ m-2 d-1
+    double dayLength = 0; // N, hours
+    double rso = 0;       // clear-sky radiation, MJ m-2 d-1
+};
+
+// Decimal degrees to radians.
+double latitudeInRadians(double degrees);
+
+// Extraterrestrial radiation, day length and clear-sky radiation of day
+// `dayOfYear` at `latitude` (radians); a and b only enter Rso. On days
+// without sunrise or sunset the sunset hour angle is 0 or pi, so N is 0 or
+// 24 hours and every result stays finite.
+DayGeometry SolarOFclearDay(int dayOfYear, double latitude, double a, double b);
+
+// The ordinal of a calendar date in its year (Gregorian leap years), or
+// nothing when year, month and day do not form a date.
+std::optional<int> ordinalDayOfYear(int year, int month, int day);
+
+// The day of year of a data row: its own day of year when above 0, else the
+// ordinal of its year, month and day when all three are above 0, else none.
+std::optional<int> dayOfYearFrom(int dayOfYear, int year, int month, int day);
+
+} // namespace climora
