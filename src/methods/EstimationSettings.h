@@ -15,6 +15,8 @@ struct EstimationSettings {
     std::string fetch = "1000";
     std::string task7Latitude;
     std::string elevation;
+
+    bool operator==(const EstimationSettings&) const = default;
 };
 
 } // namespace climora
