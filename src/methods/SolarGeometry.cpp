@@ -64,6 +64,18 @@ DayGeometry SolarOFclearDay(int dayOfYear, double latitude, double a, double b) 
     return day;
 }
 
+const DayGeometry& DayGeometryCache::of(int dayOfYear) {
+    if (dayOfYear < 0 || dayOfYear >= remembered) {
+        other_ = SolarOFclearDay(dayOfYear, latitude_, angstrom_.a, angstrom_.b);
+        return other_;
+    }
+    if (!known_[dayOfYear]) {
+        days_[dayOfYear] = SolarOFclearDay(dayOfYear, latitude_, angstrom_.a, angstrom_.b);
+        known_[dayOfYear] = true;
+    }
+    return days_[dayOfYear];
+}
+
 std::optional<int> ordinalDayOfYear(int year, int month, int day) {
     static constexpr int daysBefore[12] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
     static constexpr int daysIn[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};

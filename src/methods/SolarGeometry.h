@@ -32,6 +32,23 @@ double latitudeInRadians(double degrees);
 // 24 hours and every result stays finite.
 DayGeometry SolarOFclearDay(int dayOfYear, double latitude, double a, double b);
 
+// SolarOFclearDay for one latitude and one Angstrom pair, remembered per day
+// of year: rows of the same day repeat year after year.
+class DayGeometryCache {
+  public:
+    DayGeometryCache(double latitude, AngstromCoefficients angstrom)
+        : latitude_(latitude), angstrom_(angstrom) {}
+    const DayGeometry& of(int dayOfYear);
+
+  private:
+    static constexpr int remembered = 367;
+    double latitude_;
+    AngstromCoefficients angstrom_;
+    DayGeometry days_[remembered];
+    bool known_[remembered] = {};
+    DayGeometry other_;
+};
+
 // The ordinal of a calendar date in its year (Gregorian leap years), or
 // nothing when year, month and day do not form a date.
 std::optional<int> ordinalDayOfYear(int year, int month, int day);

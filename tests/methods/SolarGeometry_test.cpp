@@ -102,3 +102,15 @@ TEST(DayOfYear, OwnDayOfYearFirstThenTheCalendarDate) {
     EXPECT_FALSE(dayOfYearFrom(0, 2005, 2, 29));
     EXPECT_FALSE(dayOfYearFrom(0, 2005, 13, 1));
 }
+
+TEST(SolarGeometry, CacheGivesTheSameDaysAsTheDirectComputation) {
+    const double latitude = latitudeInRadians(-33.9);
+    DayGeometryCache cache(latitude, {0.18, 0.55});
+    for (int day : {1, 182, 1, 366, 400, 0, -3, 182}) {
+        DayGeometry direct = SolarOFclearDay(day, latitude, 0.18, 0.55);
+        const DayGeometry& cached = cache.of(day);
+        EXPECT_EQ(cached.ra, direct.ra) << day;
+        EXPECT_EQ(cached.rso, direct.rso) << day;
+        EXPECT_EQ(cached.dayLength, direct.dayLength) << day;
+    }
+}
