@@ -1,6 +1,388 @@
-#include <cstdio>
+// climora-batch: one Process run on a weather file, without windows.
 
-int main() {
-    std::fputs("climora-batch: the Process run is not available in this build yet.\n", stderr);
-    return 2;
+#include "app/NumberText.h"
+#include "app/TextFile.h"
+#include "app/WorkFolder.h"
+#include "input/Variables.h"
+#include "pipeline/OutputPanel.h"
+#include "pipeline/ProcessRun.h"
+#include "pipeline/SiteCoordinate.h"
+#include "pipeline/StderrMessenger.h"
+#include "pipeline/TaskDispatch.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+using namespace climora;
+
+namespace {
+
+constexpr const char* usageText =
+    R"(Usage: climora-batch [options] INPUT
+
+Performs one Process run on the weather file INPUT, as the "Step 4: Process"
+button does with the same settings, and prints the output panel's final text.
+
+Options:
+  --rows N                 rows before data start (absent: as an empty rows box)
+  --columns SPEC           comma-separated slots 1..12, each VARIABLE or VARIABLE:UNIT;
+                           an empty item is a slot with nothing selected.
+                           VARIABLE: Ignore Year Month Day DOY Solar T-max T-min Precip
+                                     RelHum WndSpd Soil-T ET PanEvap SunHr SunHr% YYDOY
+                           UNIT: a unit text of that variable's list; RelHum, SunHr and
+                                 SunHr% get their single unit automatically
+  --task N                 1..7 (default 1)
+  --no-convert             tasks 4-7: append the estimate as the last column instead of
+                           converting (default: convert)
+  --no-substitution        disable missing-value substitution (default: enabled)
+  --missing-sign S         default -99
+  --substitution T         default 0.01
+  --latitude L             tasks 4, 5, 7, as typed in the latitude box
+  --region 1|2|3           task 4 (default 1)
+  --zone 1|2|3             task 5 (default 1)
+  --pan 1..5               task 6 (default 1)
+  --fetch TEXT             task 6 (default 1000)
+  --elevation Z            task 7
+  --site LAT,LON,ELEV      tasks 1 and 6: the site line's values as the "Site coordinate"
+                           dialog would write them (south and east already negative; the
+                           dialog's 66-degree rule applies). Without it no site line is
+                           inserted, as when the dialog is cancelled.
+  --update FILE            task 2: update FILE as the "Update Agrovia weather file"
+                           command would
+  --yes                    answer Yes to confirmation boxes (default: No)
+  -o FILE                  write the output panel's text to FILE instead of standard output
+  --help                   show this text
+
+Output: the output panel's final text, every line ended by CR LF, in UTF-8;
+also when the run stops with a report in the panel (missing values,
+suspicious data). Nothing is written after an unexpected error.
+
+Every message box goes to standard error as one line "KIND: TEXT", KIND being
+error, warning, information or confirm; a confirmation adds " -> Yes" or
+" -> No".
+
+Exit status:
+  0  the run completed (for task 3: no suspicious data were found)
+  1  the run stopped on a reported condition (validation, missing values,
+     suspicious data, a task's own message)
+  2  usage errors and unexpected runtime errors ("error: Invalid numeric input", ...)
+
+The run works in a private temporary work folder, removed afterwards.
+Tasks 2 and 4 to 7 are not available in this version.
+)";
+
+struct UsageError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+struct BatchOptions {
+    ProcessRequest request;
+    fs::path input;
+    std::optional<std::string> site;
+    std::optional<std::string> updateFile;
+    std::optional<fs::path> outputFile;
+    bool yes = false;
+    bool help = false;
+};
+
+std::vector<std::string> splitAt(const std::string& text, char separator) {
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    while (true) {
+        std::size_t end = text.find(separator, start);
+        parts.push_back(text.substr(start, end - start));
+        if (end == std::string::npos)
+            return parts;
+        start = end + 1;
+    }
+}
+
+int parseChoice(const std::string& option, const std::string& text, int low, int high) {
+    std::optional<long long> value = parseInteger(text);
+    if (!value || *value < low || *value > high)
+        throw UsageError(option + " needs a number from " + std::to_string(low) + " to " +
+                         std::to_string(high));
+    return static_cast<int>(*value);
+}
+
+void selectUnit(ColumnSlots& slots, int slot, int variable, const std::string& unit) {
+    const std::vector<std::string>& units = unitsOf(variable);
+    for (std::size_t i = 0; i < units.size(); ++i)
+        if (units[i] == unit) {
+            slots[slot].unit = static_cast<int>(i);
+            return;
+        }
+    throw UsageError("--columns: \"" + unit + "\" is not a unit of " +
+                     std::string(variableNames()[variable]));
+}
+
+ColumnSlots parseColumns(const std::string& spec) {
+    std::vector<std::string> items = splitAt(spec, ',');
+    if (items.size() > static_cast<std::size_t>(slotCount))
+        throw UsageError("--columns: at most 12 slots");
+    ColumnSlots slots;
+    for (std::size_t k = 0; k < items.size(); ++k) {
+        if (items[k].empty())
+            continue;
+        std::size_t colon = items[k].find(':');
+        std::string name = items[k].substr(0, colon);
+        int variable = variableFromName(name);
+        if (variable < 0)
+            throw UsageError("--columns: unknown variable \"" + name + "\"");
+        int slot = static_cast<int>(k);
+        slots.chooseVariable(slot, variable);
+        if (colon != std::string::npos)
+            selectUnit(slots, slot, variable, items[k].substr(colon + 1));
+    }
+    return slots;
+}
+
+// Options that apply to one page only are refused for the other tasks.
+void checkTaskOptions(const BatchOptions& options) {
+    int task = options.request.task;
+    if (options.site && task != 1 && task != 6)
+        throw UsageError("--site applies to tasks 1 and 6 only");
+    if (options.updateFile && task != 2)
+        throw UsageError("--update applies to task 2 only");
+}
+
+class Arguments {
+  public:
+    Arguments(int argc, char** argv) : args_(argv + 1, argv + argc) {}
+    bool more() const { return next_ < args_.size(); }
+    const std::string& take() { return args_[next_++]; }
+    const std::string& value(const std::string& option) {
+        if (!more())
+            throw UsageError(option + " needs a value");
+        return take();
+    }
+
+  private:
+    std::vector<std::string> args_;
+    std::size_t next_ = 0;
+};
+
+void applyOption(const std::string& option, Arguments& args, BatchOptions& options) {
+    ProcessRequest& request = options.request;
+    EstimationSettings& estimation = request.estimation;
+    if (option == "--rows") {
+        const std::string& rows = args.value(option);
+        std::optional<long long> n = parseInteger(rows);
+        if (!n || *n < 0 || rows.front() == '+' || rows.front() == '-')
+            throw UsageError("--rows needs a whole number of zero or more");
+        request.rowsText = std::to_string(*n);
+    } else if (option == "--columns") {
+        request.slots = parseColumns(args.value(option));
+    } else if (option == "--task") {
+        request.task = parseChoice(option, args.value(option), 1, 7);
+    } else if (option == "--no-convert") {
+        request.convertChecked = false;
+    } else if (option == "--no-substitution") {
+        request.missingValues.enabled = false;
+    } else if (option == "--missing-sign") {
+        request.missingValues.sign = args.value(option);
+    } else if (option == "--substitution") {
+        request.missingValues.substitution = args.value(option);
+    } else if (option == "--latitude") {
+        const std::string& latitude = args.value(option);
+        estimation.task4Latitude = estimation.task5Latitude = estimation.task7Latitude = latitude;
+    } else if (option == "--region") {
+        estimation.solarRegion = parseChoice(option, args.value(option), 1, 3);
+    } else if (option == "--zone") {
+        estimation.climateZone = parseChoice(option, args.value(option), 1, 3);
+    } else if (option == "--pan") {
+        estimation.panKind = parseChoice(option, args.value(option), 1, 5);
+    } else if (option == "--fetch") {
+        estimation.fetch = args.value(option);
+    } else if (option == "--elevation") {
+        estimation.elevation = args.value(option);
+    } else if (option == "--site") {
+        options.site = args.value(option);
+    } else if (option == "--update") {
+        options.updateFile = args.value(option);
+    } else if (option == "--yes") {
+        options.yes = true;
+    } else if (option == "-o") {
+        options.outputFile = fs::path(args.value(option));
+    } else {
+        throw UsageError("unknown option " + option);
+    }
+}
+
+BatchOptions parseArguments(int argc, char** argv) {
+    BatchOptions options;
+    options.request.task = 1;
+    options.request.convertChecked = true;
+    Arguments args(argc, argv);
+    std::optional<std::string> input;
+    while (args.more()) {
+        const std::string& arg = args.take();
+        if (arg == "--help") {
+            options.help = true;
+            return options;
+        }
+        if (arg.size() > 1 && arg.front() == '-') {
+            applyOption(arg, args, options);
+        } else if (input) {
+            throw UsageError("only one INPUT file may be given");
+        } else {
+            input = arg;
+        }
+    }
+    if (!input)
+        throw UsageError("no INPUT file given");
+    options.input = *input;
+    // The task list enables the box for the estimating tasks only.
+    options.request.convertEnabled = options.request.task >= 4;
+    options.request.convertChecked =
+        options.request.convertChecked && options.request.convertEnabled;
+    checkTaskOptions(options);
+    return options;
+}
+
+// "--site LAT,LON,ELEV" under the rules of the "Site coordinate" dialog.
+std::optional<SiteValues> readSiteOption(const std::string& text, Messenger& messenger) {
+    std::vector<std::string> parts = splitAt(text, ',');
+    std::vector<double> numbers;
+    for (const std::string& part : parts)
+        if (std::optional<double> number = parseNumber(trimBlanks(part)))
+            numbers.push_back(*number);
+    if (parts.size() != 3 || numbers.size() != 3) {
+        messenger.reportError("Invalid input");
+        return std::nullopt;
+    }
+    SiteValues values{numbers[0], numbers[1], numbers[2]};
+    if (!checkSiteLatitude(values, messenger))
+        return std::nullopt;
+    return values;
+}
+
+// A work folder of this run alone, removed with everything in it at the end.
+class PrivateWorkFolder {
+  public:
+    PrivateWorkFolder() {
+        std::string pattern = (fs::temp_directory_path() / "climora-batch-XXXXXX").string();
+        if (!mkdtemp(pattern.data()))
+            throw FileError("Cannot create a temporary work folder in " +
+                            fs::temp_directory_path().string());
+        path_ = pattern;
+    }
+    ~PrivateWorkFolder() {
+        std::error_code ignored;
+        fs::remove_all(path_, ignored);
+    }
+    PrivateWorkFolder(const PrivateWorkFolder&) = delete;
+    PrivateWorkFolder& operator=(const PrivateWorkFolder&) = delete;
+    const fs::path& path() const { return path_; }
+
+  private:
+    fs::path path_;
+};
+
+void copyInputFile(const fs::path& from, const fs::path& to) {
+    TextLineReader reader(from);
+    TextLineWriter writer(to);
+    std::string line;
+    while (reader.next(line))
+        writer.line(line);
+    writer.close();
+}
+
+void writeToStandardOutput(const StreamedPanel& panel) {
+    std::string buffer;
+    auto flush = [&] {
+        if (!buffer.empty() &&
+            std::fwrite(buffer.data(), 1, buffer.size(), stdout) != buffer.size())
+            throw FileError("Write error on standard output.");
+        buffer.clear();
+    };
+    panel.forEachLine([&](std::string_view line) {
+        buffer.append(line);
+        buffer.append("\r\n");
+        if (buffer.size() >= (1 << 20))
+            flush();
+    });
+    flush();
+    if (std::fflush(stdout) != 0)
+        throw FileError("Write error on standard output.");
+}
+
+// The output file appears only when it is complete.
+void writeToFile(const StreamedPanel& panel, const fs::path& file) {
+    fs::path partial = file;
+    partial += ".partial~";
+    try {
+        TextLineWriter writer(partial);
+        panel.forEachLine([&](std::string_view line) { writer.line(line); });
+        writer.close();
+        fs::rename(partial, file);
+    } catch (...) {
+        std::error_code ignored;
+        fs::remove(partial, ignored);
+        throw;
+    }
+}
+
+int exitStatusOf(RunEnd end) {
+    return end == RunEnd::Stopped ? 1 : 0;
+}
+
+int runBatch(BatchOptions& options) {
+    StderrMessenger messenger(options.yes);
+    int task = options.request.task;
+    if (task == 2 || !isTaskAvailable(task)) {
+        messenger.error("Task " + std::to_string(task) + " is not available in this version.");
+        return 2;
+    }
+    std::optional<SiteValues> site;
+    if (options.site && !(site = readSiteOption(*options.site, messenger)))
+        return 2;
+    if (!fs::is_regular_file(options.input))
+        throw FileError("Cannot open file \"" + options.input.string() + "\".");
+
+    PrivateWorkFolder folder;
+    WorkFolder work(folder.path());
+    ProcessRequest& request = options.request;
+    request.inputName = options.input.filename().string();
+    fs::path input = options.input;
+    request.saveInput = [input](const fs::path& to) { copyInputFile(input, to); };
+
+    NullGauge gauge;
+    StreamedPanel panel;
+    ProcessOutcome outcome = runProcess(request, work, messenger, gauge, panel);
+    if (outcome.next == NextStep::SiteCoordinate && site)
+        panel.insertLine(1, siteLine(*site));
+    if (options.outputFile)
+        writeToFile(panel, *options.outputFile);
+    else
+        writeToStandardOutput(panel);
+    return exitStatusOf(outcome.end);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    BatchOptions options;
+    try {
+        options = parseArguments(argc, argv);
+    } catch (const UsageError& e) {
+        std::fprintf(stderr, "error: %s\nTry 'climora-batch --help'.\n", e.what());
+        return 2;
+    }
+    if (options.help) {
+        std::fputs(usageText, stdout);
+        return 0;
+    }
+    try {
+        return runBatch(options);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "error: %s\n", e.what());
+        return 2;
+    }
 }

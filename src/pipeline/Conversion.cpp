@@ -1,0 +1,133 @@
+#include "pipeline/Conversion.h"
+
+#include "app/TextFile.h"
+#include "pipeline/Calendar.h"
+#include "pipeline/FixedText.h"
+#include "pipeline/RowParser.h"
+#include "pipeline/UnitFactors.h"
+
+#include <optional>
+
+namespace climora {
+
+TemperatureScale temperatureScaleOf(std::string_view unit) {
+    if (unit == "oC")
+        return TemperatureScale::Celsius;
+    if (unit == "oF")
+        return TemperatureScale::Fahrenheit;
+    return TemperatureScale::Unknown;
+}
+
+namespace {
+
+struct ConversionFactors {
+    double solar;
+    double precipitation;
+    double et;
+    TemperatureScale temperature;
+};
+
+double toCelsius(double value, TemperatureScale scale) {
+    switch (scale) {
+    case TemperatureScale::Celsius:
+        return value;
+    case TemperatureScale::Fahrenheit:
+        return (value - 32) / 1.8;
+    default:
+        return 0;
+    }
+}
+
+// The row's day of year: its DOY when given, else the day of its date.
+std::optional<int> rowDayOfYear(const WeatherRecord& record) {
+    if (record.dayOfYear >= 1)
+        return record.dayOfYear;
+    if (record.year >= 1 && record.month >= 1 && record.day >= 1)
+        return dayOfYearOf(record.year, record.month, record.day);
+    return std::nullopt;
+}
+
+void appendAgroviaLine(std::string& text, const WeatherRecord& record, int dayOfYear,
+                       const ConversionFactors& factors) {
+    text.clear();
+    appendInteger(text, record.year);
+    text += '\t';
+    appendInteger(text, dayOfYear);
+    text += '\t';
+    appendFixed(text, record.value(Solar) * factors.solar, 2);
+    text += '\t';
+    appendFixed(text, toCelsius(record.value(TMax), factors.temperature), 1);
+    text += '\t';
+    appendFixed(text, toCelsius(record.value(TMin), factors.temperature), 1);
+    text += '\t';
+    appendFixed(text, record.value(RelHum), 0);
+    text += '\t';
+    appendFixed(text, record.value(Precip) * factors.precipitation, 1);
+    text += '\t';
+    appendFixed(text, record.value(ET) * factors.et, 1);
+}
+
+// Tasks 4 to 7 hand in one estimate per row, which replaces the column's value.
+int estimatedVariable(int task) {
+    if (task == 4 || task == 5)
+        return Solar;
+    if (task == 6 || task == 7)
+        return ET;
+    return NoVariable;
+}
+
+} // namespace
+
+void convertRearrange(TaskContext& context) {
+    const ColumnSpec& spec = context.spec;
+    ConversionFactors factors{
+        conversionUnitSolar(spec.unitOf(Solar)), conversionUnitForWater(spec.unitOf(Precip)),
+        conversionUnitForWater(spec.unitOf(ET)), temperatureScaleOf(spec.unitOf(TMax))};
+    if (spec.unitOf(TMax) != spec.unitOf(TMin)) {
+        context.messenger.reportError("Units of Tmax and Tmin need to be the same.");
+        context.state.abort = true;
+        return;
+    }
+    int estimated = estimatedVariable(context.state.task);
+    TextLineReader input(context.work.file("Input.~"));
+    std::optional<TextLineReader> estimateFile;
+    if (estimated != NoVariable)
+        estimateFile.emplace(context.work.file("Out.~"));
+    TextLineWriter output(context.work.file("Output.~"));
+
+    std::string line;
+    for (long long i = 0; i < context.state.rowsBeforeData && input.next(line); ++i)
+        output.line(line);
+    if (context.state.rowsBeforeData == 0)
+        output.line(context.inputName); // keeps four lines above the data
+    output.line(agroviaColumnNames);
+    output.line(agroviaUnits);
+
+    NumberReader rows(input);
+    std::optional<NumberReader> estimates;
+    if (estimateFile)
+        estimates.emplace(*estimateFile);
+    WeatherRecord& record = context.record;
+    while (!rows.atEnd()) {
+        if (!readRow(rows, spec, record))
+            break;
+        rows.skipLine();
+        if (estimates) {
+            record.value(estimated) = estimates->next();
+            estimates->skipLine();
+        }
+        std::optional<int> dayOfYear = rowDayOfYear(record);
+        if (!dayOfYear) {
+            output.close();
+            context.messenger.reportError("Date is missing. Check the input data and try again.");
+            context.state.abort = true;
+            return;
+        }
+        appendAgroviaLine(line, record, *dayOfYear, factors);
+        output.line(line);
+        context.gauge.step();
+    }
+    output.close();
+}
+
+} // namespace climora

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "pipeline/TaskContext.h"
+
+#include <string_view>
+
+namespace climora {
+
+enum class TemperatureScale { Celsius, Fahrenheit, Unknown };
+// "oC", "oF", anything else.
+TemperatureScale temperatureScaleOf(std::string_view unit);
+
+// The two lines between the header and the data of an Agrovia weather file.
+inline constexpr std::string_view agroviaColumnNames =
+    "Year\tDOY\tSolar\tT-max\tT-min\tRelHum\tPrecip\tET";
+inline constexpr std::string_view agroviaUnits = "\t\tMJ/m2\toC\toC\t%\tmm\tmm";
+
+// Converts the data rows of Input.~ into the Agrovia daily layout in
+// Output.~: the header lines (or, without any, the input name as the title),
+// the column names, the units and one tab-separated line per day in MJ/m2/d,
+// oC and mm. Tasks 4 to 7 take their estimate for each row from Out.~.
+// Reports unequal temperature units and rows without a date.
+void convertRearrange(TaskContext& context);
+
+} // namespace climora

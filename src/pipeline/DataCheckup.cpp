@@ -1,0 +1,194 @@
+#include "pipeline/DataCheckup.h"
+
+#include "app/TextFile.h"
+#include "pipeline/Calendar.h"
+#include "pipeline/Conversion.h"
+#include "pipeline/FixedText.h"
+#include "pipeline/RowParser.h"
+#include "pipeline/UnitFactors.h"
+
+#include <optional>
+
+namespace climora {
+namespace {
+
+constexpr const char* formatProblem =
+    "The program has encountered problems with data format. Operation aborted.";
+
+// A row the checkup cannot place in time; its message is already chosen.
+struct DateProblem {
+    const char* message;
+};
+
+struct CheckupFactors {
+    double solar;
+    double precipitation;
+    double et;
+    double pan;
+    double wind;
+    bool celsius;
+};
+
+// Values of a row in MJ/m2/d, mm, m/s and oC.
+struct ComparedValues {
+    double solar, tMax, tMin, soilT, relHum, precip, et, pan, sunHr, sunPercent, wind;
+};
+
+ComparedValues comparedValues(const WeatherRecord& r, const CheckupFactors& f) {
+    auto celsius = [&](double v) { return f.celsius ? v : (v - 32) / 1.8; };
+    return {r.value(Solar) * f.solar, celsius(r.value(TMax)),   celsius(r.value(TMin)),
+            celsius(r.value(SoilT)),  r.value(RelHum),          r.value(Precip) * f.precipitation,
+            r.value(ET) * f.et,       r.value(PanEvap) * f.pan, r.value(SunHr),
+            r.value(SunHrPercent),    r.value(WndSpd) * f.wind};
+}
+
+bool outside(double v, double low, double high) {
+    return v > high || v < low;
+}
+
+bool suspiciousValue(const WeatherRecord& r, const ComparedValues& v, double solarFactor) {
+    if (solarFactor > 0 && r.has(Solar) && (v.solar > 60 || v.solar == 0))
+        return true;
+    if (r.has(TMax) && r.has(TMin) && v.tMax <= v.tMin)
+        return true;
+    return (r.has(TMax) && v.tMax > 60) || (r.has(TMin) && v.tMin < -50) ||
+           (r.has(SoilT) && outside(v.soilT, -50, 60)) ||
+           (r.has(RelHum) && outside(v.relHum, 0, 100)) ||
+           (r.has(Precip) && outside(v.precip, 0, 1000)) || (r.has(ET) && outside(v.et, 0, 100)) ||
+           (r.has(PanEvap) && outside(v.pan, 0, 100)) ||
+           (r.has(SunHr) && outside(v.sunHr, 0, 24)) ||
+           (r.has(SunHrPercent) && outside(v.sunPercent, 0, 100)) || (r.has(WndSpd) && v.wind < 0);
+}
+
+struct Sequence {
+    bool started = false;
+    int year = 0;
+    int dayOfYear = 0;
+
+    // Gaps and steps back count within a year only; a repeat in any case.
+    bool broken(int year, int d) const {
+        if (d == dayOfYear)
+            return true;
+        return year == this->year && (d > dayOfYear + 1 || d < dayOfYear);
+    }
+};
+
+int rowDayOfYear(const WeatherRecord& r, bool doyMode) {
+    if (doyMode && r.dayOfYear >= 1 && r.dayOfYear <= 366)
+        return r.dayOfYear;
+    if (doyMode && (r.dayOfYear < 0 || r.dayOfYear > 366))
+        throw DateProblem{"Input of DOY (day of year) is wrong."};
+    if (r.year >= 1 && r.month >= 1 && r.day >= 1) {
+        std::optional<int> d = dayOfYearOf(r.year, r.month, r.day);
+        if (!d)
+            throw DateProblem{formatProblem};
+        return *d;
+    }
+    throw DateProblem{"This function requires date (either by year and DOY, or by year, month "
+                      "and day). However the date information is not complete."};
+}
+
+void appendReportLine(std::string& line, const WeatherRecord& r, int d, bool doyMode) {
+    line.clear();
+    line += '\t';
+    appendInteger(line, r.year);
+    line += " / ";
+    if (doyMode) {
+        appendInteger(line, d);
+        return;
+    }
+    appendInteger(line, r.month);
+    line += " / ";
+    appendInteger(line, r.day);
+}
+
+// Goes through the rows; true when some row was suspicious.
+bool screenRows(TaskContext& context, TextLineReader& input, TextLineWriter& report,
+                const CheckupFactors& factors, bool doyMode) {
+    NumberReader rows(input);
+    WeatherRecord& record = context.record;
+    Sequence previous;
+    bool anySuspicious = false;
+    std::string line;
+    while (!rows.atEnd()) {
+        if (!readRow(rows, context.spec, record))
+            break;
+        rows.skipLine();
+        int d = rowDayOfYear(record, doyMode);
+        if (!previous.started)
+            previous = {true, record.year, d - 1};
+        bool suspicious = previous.broken(record.year, d) ||
+                          suspiciousValue(record, comparedValues(record, factors), factors.solar);
+        if (suspicious) {
+            appendReportLine(line, record, d, doyMode);
+            report.line(line);
+            anySuspicious = true;
+        }
+        previous.year = record.year;
+        previous.dayOfYear = d;
+        context.gauge.step();
+    }
+    return anySuspicious;
+}
+
+CheckupResult fail(TaskContext& context, const char* message) {
+    context.messenger.reportError(message);
+    context.state.abort = true;
+    return CheckupResult::Failed;
+}
+
+} // namespace
+
+CheckupResult dataCheckup(TaskContext& context) {
+    const ColumnSpec& spec = context.spec;
+    CheckupFactors factors{conversionUnitSolar(spec.unitOf(Solar)),
+                           conversionUnitForWater(spec.unitOf(Precip)),
+                           conversionUnitForWater(spec.unitOf(ET)),
+                           conversionUnitForWater(spec.unitOf(PanEvap)),
+                           conversionUnitWS(spec.unitOf(WndSpd)),
+                           temperatureScaleOf(spec.unitOf(TMax)) == TemperatureScale::Celsius};
+    if (spec.unitOf(TMax) != spec.unitOf(TMin))
+        return fail(context, "Unit of Tmax and Tmin should be the same.");
+    bool doyMode = spec.holds(DOY) || spec.holds(YYDOY);
+
+    bool suspicious = false;
+    {
+        TextLineReader input(context.work.file("Input.~"));
+        TextLineWriter report(context.work.file("Output.~"));
+        report.line("Report of weather data checkup.");
+        report.line("Input data can be edited directly in the input data panel.");
+        report.line("");
+        report.line(doyMode ? "Suspicious data are spotted on (year / DOY):"
+                            : "Suspicious data are spotted on (year / month / day):");
+        std::string line;
+        for (long long i = 0; i < context.state.rowsBeforeData && input.next(line); ++i) {
+        }
+        try {
+            suspicious = screenRows(context, input, report, factors, doyMode);
+        } catch (const DateProblem& problem) {
+            report.close();
+            return fail(context, problem.message);
+        } catch (const InvalidNumericInput&) {
+            report.close();
+            return fail(context, formatProblem);
+        }
+        report.close();
+    }
+    bool taskThree = context.state.task == 3;
+    if (suspicious) {
+        context.state.abort = true;
+        context.messenger.tone(Tone::Error);
+        context.messenger.warning(taskThree
+                                      ? "Data erros are spotted!"
+                                      : "Data erros are spotted. Correct them and process again.");
+        context.panel.loadFile(context.work.file("Output.~"));
+        return CheckupResult::Suspicious;
+    }
+    if (taskThree) {
+        context.state.abort = true;
+        context.messenger.notify("No suspicious data are spotted.");
+    }
+    return CheckupResult::Clean;
+}
+
+} // namespace climora

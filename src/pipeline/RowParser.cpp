@@ -1,0 +1,67 @@
+#include "pipeline/RowParser.h"
+
+#include <climits>
+#include <cmath>
+
+namespace climora {
+namespace {
+
+int roundToInt(double x) {
+    double rounded = std::nearbyint(x);
+    if (!(rounded >= INT_MIN && rounded <= INT_MAX))
+        throw InvalidNumericInput();
+    return static_cast<int>(rounded);
+}
+
+void assignYyDoy(WeatherRecord& record, double x) {
+    int yy = roundToInt(std::trunc(x / 1000));
+    record.year = yy <= 20 ? 2000 + yy : 1900 + yy;
+    double scaled = std::nearbyint(x) / 1000;
+    record.dayOfYear = roundToInt((scaled - std::trunc(scaled)) * 1000);
+    record.present[Year] = true;
+    record.present[DOY] = true;
+}
+
+} // namespace
+
+void assignValue(const ColumnSpec& spec, WeatherRecord& record, int slot, double x) {
+    int variable = spec.variable.at(slot - 1);
+    switch (variable) {
+    case NoVariable:
+        return;
+    case Ignore:
+        record.ignored = x;
+        return;
+    case Year:
+        record.year = roundToInt(x);
+        break;
+    case Month:
+        record.month = roundToInt(x);
+        break;
+    case Day:
+        record.day = roundToInt(x);
+        break;
+    case DOY:
+        record.dayOfYear = roundToInt(x);
+        break;
+    case YYDOY:
+        assignYyDoy(record, x);
+        return;
+    default:
+        record.value(variable) = x;
+        break;
+    }
+    record.present[variable] = true;
+}
+
+bool readRow(NumberReader& reader, const ColumnSpec& spec, WeatherRecord& record) {
+    for (int k = 1; k <= spec.columnCount; ++k) {
+        double x = reader.next();
+        if (k == 1 && x == 0)
+            return false;
+        assignValue(spec, record, k, x);
+    }
+    return true;
+}
+
+} // namespace climora

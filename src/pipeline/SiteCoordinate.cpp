@@ -1,0 +1,47 @@
+#include "pipeline/SiteCoordinate.h"
+
+#include "app/NumberText.h"
+
+#include <cmath>
+
+namespace climora {
+
+std::optional<double> readTypedNumber(std::string_view text, char decimalSeparator) {
+    std::string typed(trimBlanks(text));
+    if (decimalSeparator != '.') {
+        for (char& c : typed)
+            if (c == decimalSeparator)
+                c = '.';
+    }
+    return parseNumber(typed);
+}
+
+std::optional<SiteValues> readSiteEntry(const SiteEntry& entry, char decimalSeparator,
+                                        Messenger& messenger) {
+    std::optional<double> latitude = readTypedNumber(entry.latitude, decimalSeparator);
+    std::optional<double> longitude = readTypedNumber(entry.longitude, decimalSeparator);
+    std::optional<double> elevation = readTypedNumber(entry.elevation, decimalSeparator);
+    if (!latitude || !longitude || !elevation) {
+        messenger.reportError("Invalid input");
+        return std::nullopt;
+    }
+    SiteValues values{entry.south ? -*latitude : *latitude, entry.east ? -*longitude : *longitude,
+                      *elevation};
+    if (!checkSiteLatitude(values, messenger))
+        return std::nullopt;
+    return values;
+}
+
+bool checkSiteLatitude(const SiteValues& values, Messenger& messenger) {
+    if (std::fabs(values.latitude) <= 66)
+        return true;
+    messenger.reportError("Latitude value must be smaller than 66");
+    return false;
+}
+
+std::string siteLine(const SiteValues& values) {
+    return formatGeneral(values.latitude) + " " + formatGeneral(values.longitude) + " " +
+           formatGeneral(values.elevation) + "  Lat (deg), long (deg), elev(m)";
+}
+
+} // namespace climora

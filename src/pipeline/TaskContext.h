@@ -1,0 +1,34 @@
+#pragma once
+
+#include "app/ActivityGauge.h"
+#include "app/Messenger.h"
+#include "app/WorkFolder.h"
+#include "input/ColumnSpec.h"
+#include "methods/EstimationSettings.h"
+#include "pipeline/OutputPanel.h"
+#include "pipeline/RunState.h"
+#include "pipeline/WeatherRecord.h"
+
+#include <string>
+
+namespace climora {
+
+// Everything a step of a Process run works with. Steps report their own
+// errors, set state.abort and return; unexpected failures (a number that
+// cannot be read, a file that cannot be written) are exceptions.
+struct TaskContext {
+    const WorkFolder& work;
+    RunState& state;
+    // Not const: the estimating tasks switch the unit of their estimate
+    // before the conversion when they convert.
+    ColumnSpec& spec;
+    WeatherRecord& record;
+    Messenger& messenger;
+    ActivityGauge& gauge;
+    const EstimationSettings& settings;
+    OutputPanel& panel;
+    // The input-name box's text: the title line when there are no header lines.
+    std::string inputName;
+};
+
+} // namespace climora

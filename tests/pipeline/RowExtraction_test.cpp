@@ -1,0 +1,160 @@
+#include "PipelineFixture.h"
+#include "pipeline/NumberReader.h"
+#include "pipeline/RowExtraction.h"
+
+using namespace climora;
+using climora::testing::PipelineTest;
+
+using EndNotes = PipelineTest;
+
+TEST_F(EndNotes, AShortLineEndsTheDataAndEverythingAfterItGoes) {
+    input("Head\r\nx\r\n2005 1 3\r\n2005 2 4\r\n2005\r\n2005 3 5\r\n", 2);
+    removeEndNotes(context);
+    EXPECT_EQ(file("Input.~"), "Head\r\nx\r\n2005 1 3\r\n2005 2 4\r\n");
+    input("H\r\n2005 1 3\r\n\r\nNotes: data are provisional\r\n", 1);
+    removeEndNotes(context);
+    EXPECT_EQ(file("Input.~"), "H\r\n2005 1 3\r\n");
+}
+
+TEST_F(EndNotes, ShortHeaderLinesAndFilesWithoutNotesStayAsTheyAre) {
+    input("\r\nab\r\n2005 1 3\r\n2005 2 4\r\n", 2);
+    removeEndNotes(context);
+    EXPECT_EQ(file("Input.~"), "\r\nab\r\n2005 1 3\r\n2005 2 4\r\n");
+    input("only\r\nheader\r\n", 5); // N beyond the last line: an empty data block
+    removeEndNotes(context);
+    EXPECT_EQ(file("Input.~"), "only\r\nheader\r\n");
+}
+
+TEST_F(EndNotes, CharactersNotBytesDecideTheLength) {
+    input("2005\xC2\xB0\r\n", 0); // five characters, six bytes
+    removeEndNotes(context);
+    EXPECT_EQ(file("Input.~"), "2005\xC2\xB0\r\n");
+    input("20\xC2\xB0\xC2\xB0\r\n9", 0); // four characters
+    removeEndNotes(context);
+    EXPECT_EQ(file("Input.~"), "");
+}
+
+using CheckData = PipelineTest;
+
+TEST_F(CheckData, CleansFlagsAndCommasButNeverTheHeader) {
+    input("Date,Tmax (\xC2\xB0"
+          "F)\r\n23.5,12.1\r\n24.0M,11.9E\r\n",
+          1);
+    checkData(context);
+    EXPECT_EQ(file("Input.~"), "Date,Tmax (\xC2\xB0"
+                               "F)\r\n23.5 12.1\r\n24.0  11.9 \r\n");
+    EXPECT_FALSE(gauge.visible);
+}
+
+TEST_F(CheckData, CleanDataAreLeftAlone) {
+    input("Year Doy\r\n2005\t1 -3.5\r\n", 1);
+    gauge.show();
+    checkData(context);
+    EXPECT_EQ(file("Input.~"), "Year Doy\r\n2005\t1 -3.5\r\n");
+    EXPECT_FALSE(gauge.visible); // the step hides the gauge whether it cleans or not
+}
+
+using Substitution = PipelineTest;
+
+TEST_F(Substitution, WritesTheNormalForm) {
+    input(
+        "Head, with letters\r\n-99 -99.0 -99.4 -98.5 12.30004 7.00002 1000  \r\n1.5\t-0.00004\r\n",
+        1);
+    valueSubstitution(context, MissingValueSettings{});
+    EXPECT_EQ(file("Input.~"), "Head, with letters\r\n"
+                               "0.01\t0.01\t0.01\t-98.500\t12.300\t7\t1000\t\r\n"
+                               "1.500\t0\t\r\n");
+    EXPECT_FALSE(exists("Output.~"));
+    EXPECT_EQ(gauge.steps, 2);
+}
+
+TEST_F(Substitution, TakesTheSignAndTextFromTheSettings) {
+    input("-9 5 -9.2\r\n", 0);
+    valueSubstitution(context, MissingValueSettings{true, "-9", ""});
+    EXPECT_EQ(file("Input.~"), "\t5\t\t\r\n");
+}
+
+TEST_F(Substitution, ALineOfBlanksJoinsTheNextLine) {
+    input("1 2\r\n      \r\n3 4\r\n", 0);
+    valueSubstitution(context, MissingValueSettings{});
+    EXPECT_EQ(file("Input.~"), "1\t2\t\r\n3\t4\t\r\n");
+}
+
+TEST_F(Substitution, FailsOnTextsThatAreNotNumbers) {
+    input("2005 1.2.3\r\n", 0);
+    EXPECT_THROW(valueSubstitution(context, MissingValueSettings{}), InvalidNumericInput);
+    EXPECT_EQ(file("Input.~"), "2005 1.2.3\r\n"); // the input is not replaced
+    input("2005 -\r\n", 0);
+    EXPECT_THROW(valueSubstitution(context, MissingValueSettings{}), InvalidNumericInput);
+    try {
+        valueSubstitution(context, MissingValueSettings{true, "-99x", "0"});
+        ADD_FAILURE();
+    } catch (const std::runtime_error& e) {
+        EXPECT_STREQ(e.what(), "'-99x' is not a valid integer value");
+    }
+}
+
+TEST(MissingValueSign, OnlyIntegersAreAccepted) {
+    RecordingMessenger messenger;
+    EXPECT_TRUE(testInputTypeOne("-99", messenger));
+    EXPECT_TRUE(testInputTypeOne("0", messenger));
+    EXPECT_TRUE(messenger.events().empty());
+    EXPECT_FALSE(testInputTypeOne("-99.5", messenger));
+    EXPECT_FALSE(testInputTypeOne("", messenger));
+    EXPECT_EQ(
+        messenger.events(),
+        (std::vector<std::string>{
+            "tone: error", "plain: Only an integer type value is allowed! Correct the setting.",
+            "tone: error", "plain: Only an integer type value is allowed! Correct the setting."}));
+    EXPECT_EQ(missingValueSign(" -99"), -99);
+}
+
+using MissingValues = PipelineTest;
+
+TEST_F(MissingValues, ReportsLinesWithSomeButTooFewValues) {
+    columns({{Year, ""}, {DOY, ""}, {Solar, "MJ/m2/d"}, {TMax, "oC"}, {TMin, "oC"}});
+    input("H\r\n2005\t1\t3\t4\t\r\n2005\t2\t3\t4\t\r\n2005 3 1 2 3 4\r\n     \r\n"
+          "2005 4 -9999 1 1\r\n-9999 5 1 1 1\r\n",
+          1);
+    checkForMissingValues(context);
+    EXPECT_TRUE(state.abort);
+    EXPECT_EQ(events(),
+              (Events{"tone: error", "error: Missing values are found. Correct the data first."}));
+    EXPECT_EQ(panel.lines(),
+              (std::vector<std::string>{"Missing values are found on the following lines:", "",
+                                        "2005\t1\t3\t4\t", "2005\t2\t3\t4\t", "2005 4 -9999 1 1"}));
+    EXPECT_FALSE(exists("Input.~"));
+}
+
+TEST_F(MissingValues, CompleteLinesPassAndLeaveNoFilesBehind) {
+    columns({{Year, ""}, {DOY, ""}, {Solar, "MJ/m2/d"}});
+    input("2005 1 3 9\r\n2005 2 3\r\n", 0);
+    checkForMissingValues(context);
+    EXPECT_FALSE(state.abort);
+    EXPECT_TRUE(events().empty());
+    EXPECT_TRUE(exists("Input.~"));
+    EXPECT_FALSE(exists("Report.~"));
+    EXPECT_FALSE(exists("Out.~"));
+}
+
+TEST_F(MissingValues, OneColumnNeverReports) {
+    columns({{Year, ""}});
+    input("2005\r\n-9999\r\n", 0);
+    checkForMissingValues(context);
+    EXPECT_FALSE(state.abort);
+}
+
+TEST_F(MissingValues, AnUnreadableValueEndsTheScanQuietly) {
+    columns({{Year, ""}, {DOY, ""}, {Solar, "MJ/m2/d"}});
+    input("2005 1\r\n2005 - 3\r\n2005 3\r\n", 0);
+    checkForMissingValues(context);
+    EXPECT_EQ(panel.lines(),
+              (std::vector<std::string>{"Missing values are found on the following lines:", "",
+                                        "2005 1"}));
+    input("2005 1.2.3 3\r\n2005 3\r\n", 0);
+    state.abort = false;
+    messenger.clear();
+    checkForMissingValues(context);
+    EXPECT_FALSE(state.abort);
+    EXPECT_TRUE(events().empty());
+}
