@@ -9,7 +9,7 @@ namespace climora {
 
 namespace {
 
-void writeHeader(TextLineReader& input, TextLineWriter& output, int& rowsBeforeData,
+void writeHeader(TextLineReader& input, TextLineWriter& output, long long& rowsBeforeData,
                  std::string_view description) {
     output.write(description);
     if (rowsBeforeData <= 0) {
@@ -18,7 +18,7 @@ void writeHeader(TextLineReader& input, TextLineWriter& output, int& rowsBeforeD
         return;
     }
     std::string line;
-    for (int k = 0; k < rowsBeforeData; ++k) {
+    for (long long k = 0; k < rowsBeforeData; ++k) {
         if (!input.next(line))
             line.clear();
         output.line(line);
@@ -27,7 +27,7 @@ void writeHeader(TextLineReader& input, TextLineWriter& output, int& rowsBeforeD
 
 } // namespace
 
-void assembleAppendedColumn(const WorkFolder& work, int& rowsBeforeData,
+void assembleAppendedColumn(const WorkFolder& work, long long& rowsBeforeData,
                             std::string_view description) {
     TextLineReader input(work.file("Input.~"));
     TextLineReader estimates(work.file("Out.~"));
@@ -49,7 +49,7 @@ void assembleAppendedColumn(const WorkFolder& work, int& rowsBeforeData,
     output.close();
 }
 
-void assembleConversionInput(const WorkFolder& work, int& rowsBeforeData,
+void assembleConversionInput(const WorkFolder& work, long long& rowsBeforeData,
                              std::string_view description) {
     const std::filesystem::path inputPath = work.file("Input.~");
     const std::filesystem::path outputPath = work.file("Output.~");

@@ -13,12 +13,12 @@ namespace climora {
 // becomes 1); the other header lines follow unchanged; then every data line
 // as it was, a tab and the estimate of that row (nothing after the tab once
 // the estimates are used up). The data loop runs at least once.
-void assembleAppendedColumn(const WorkFolder& work, int& rowsBeforeData,
+void assembleAppendedColumn(const WorkFolder& work, long long& rowsBeforeData,
                             std::string_view description);
 
 // The same header, then the data lines unchanged; the result replaces
 // "Input.~" so that the conversion reads the description as its title line.
-void assembleConversionInput(const WorkFolder& work, int& rowsBeforeData,
+void assembleConversionInput(const WorkFolder& work, long long& rowsBeforeData,
                              std::string_view description);
 
 } // namespace climora

@@ -12,10 +12,6 @@ constexpr double dayAngle = 0.01721420632103996;       // 2 pi / 365
 constexpr double radiationFactor = 37.586031360582005; // 24 * 60 / pi * 0.0820
 constexpr double hoursPerRadian = 7.639437268410976;   // 24 / pi
 
-bool isLeapYear(int year) {
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
 } // namespace
 
 void getAngstromConstants(int kind, AngstromCoefficients& coefficients) {
@@ -74,26 +70,6 @@ const DayGeometry& DayGeometryCache::of(int dayOfYear) {
         known_[dayOfYear] = true;
     }
     return days_[dayOfYear];
-}
-
-std::optional<int> ordinalDayOfYear(int year, int month, int day) {
-    static constexpr int daysBefore[12] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
-    static constexpr int daysIn[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (month < 1 || month > 12 || day < 1)
-        return std::nullopt;
-    const bool leap = isLeapYear(year);
-    const int length = daysIn[month - 1] + (month == 2 && leap ? 1 : 0);
-    if (day > length)
-        return std::nullopt;
-    return daysBefore[month - 1] + day + (month > 2 && leap ? 1 : 0);
-}
-
-std::optional<int> dayOfYearFrom(int dayOfYear, int year, int month, int day) {
-    if (dayOfYear > 0)
-        return dayOfYear;
-    if (year > 0 && month > 0 && day > 0)
-        return ordinalDayOfYear(year, month, day);
-    return std::nullopt;
 }
 
 } // namespace climora

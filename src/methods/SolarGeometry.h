@@ -1,7 +1,5 @@
 #pragma once
 
-#include <optional>
-
 namespace climora {
 
 // Intercept and slope of the Angstrom relation: Rs / Ra = a + b * (n / N).
@@ -48,13 +46,5 @@ class DayGeometryCache {
     bool known_[remembered] = {};
     DayGeometry other_;
 };
-
-// The ordinal of a calendar date in its year (Gregorian leap years), or
-// nothing when year, month and day do not form a date.
-std::optional<int> ordinalDayOfYear(int year, int month, int day);
-
-// The day of year of a data row: its own day of year when above 0, else the
-// ordinal of its year, month and day when all three are above 0, else none.
-std::optional<int> dayOfYearFrom(int dayOfYear, int year, int month, int day);
 
 } // namespace climora

@@ -28,7 +28,7 @@ struct Files {
 TEST(AppendedColumn, DescriptionAloneWhenThereIsNoHeader) {
     Files files;
     files.given("2005\t1\t30\t15\r\n2005\t2\t28\t14\r\n", "24.38\r\n22.10\r\n");
-    int rows = 0;
+    long long rows = 0;
     assembleAppendedColumn(files.work, rows, "Text ends in a blank. ");
     EXPECT_EQ(rows, 1);
     EXPECT_EQ(files.output(), "Text ends in a blank. \r\n"
@@ -40,7 +40,7 @@ TEST(AppendedColumn, DescriptionContinuesTheFirstOfThreeHeaderLines) {
     Files files;
     files.given("Station A\r\nYear DOY Tmax\r\n  units  \r\n2005 1 30.0\r\n2005 2 28\r\n",
                 "6.4\r\n6.1\r\n");
-    int rows = 3;
+    long long rows = 3;
     assembleAppendedColumn(files.work, rows,
                            "Reference ET estimated by FAO Penman-Monteith method.");
     EXPECT_EQ(rows, 3);
@@ -54,7 +54,7 @@ TEST(AppendedColumn, DescriptionContinuesTheFirstOfThreeHeaderLines) {
 TEST(AppendedColumn, RowsAfterAnEarlyEndGetATabAndNothing) {
     Files files;
     files.given("H\r\n2005\t1\t30\r\n0\t2\t28\r\n2005\t3\t29\r\n", "24.38\r\n");
-    int rows = 1;
+    long long rows = 1;
     assembleAppendedColumn(files.work, rows, "D ");
     EXPECT_EQ(files.output(), "D H\r\n2005\t1\t30\t24.38\r\n0\t2\t28\t\r\n2005\t3\t29\t\r\n");
 }
@@ -62,7 +62,7 @@ TEST(AppendedColumn, RowsAfterAnEarlyEndGetATabAndNothing) {
 TEST(AppendedColumn, EmptyDataStillGivesOneLine) {
     Files files;
     files.given("Header only\r\n", "");
-    int rows = 1;
+    long long rows = 1;
     assembleAppendedColumn(files.work, rows, "D ");
     EXPECT_EQ(files.output(), "D Header only\r\n\t\r\n");
 }
@@ -70,7 +70,7 @@ TEST(AppendedColumn, EmptyDataStillGivesOneLine) {
 TEST(ConversionInput, ReplacesInputWithTheDescribedHeaderAndTheSameData) {
     Files files;
     files.given("Station A\r\nsecond\r\n2005\t1\t30\r\n2005\t2\t28\r\n", "1\r\n2\r\n");
-    int rows = 2;
+    long long rows = 2;
     assembleConversionInput(files.work, rows,
                             "Solar radiation estimated from sun shine %  for "
                             "dry tropical regions. ");
@@ -84,7 +84,7 @@ TEST(ConversionInput, ReplacesInputWithTheDescribedHeaderAndTheSameData) {
 TEST(ConversionInput, NoHeaderMakesTheDescriptionTheOnlyHeaderLine) {
     Files files;
     files.given("2005\t1\t30\r\n", "24.38\r\n");
-    int rows = 0;
+    long long rows = 0;
     assembleConversionInput(files.work, rows,
                             "Reference ET estimated by FAO Penman-Monteith method.");
     EXPECT_EQ(rows, 1);

@@ -87,22 +87,6 @@ TEST(AngstromConstants, TableByKindAndOtherKindsLeaveThePair) {
     EXPECT_EQ(kept.b, 0.4);
 }
 
-TEST(DayOfYear, OwnDayOfYearFirstThenTheCalendarDate) {
-    EXPECT_EQ(dayOfYearFrom(45, 2004, 12, 31), 45);
-    EXPECT_EQ(dayOfYearFrom(0, 2004, 12, 31), 366);
-    EXPECT_EQ(dayOfYearFrom(0, 2005, 12, 31), 365);
-    EXPECT_EQ(dayOfYearFrom(0, 2004, 2, 29), 60);
-    EXPECT_EQ(dayOfYearFrom(0, 2000, 3, 1), 61);
-    EXPECT_EQ(dayOfYearFrom(0, 1900, 3, 1), 60);
-    EXPECT_EQ(dayOfYearFrom(0, 2005, 1, 1), 1);
-    EXPECT_EQ(dayOfYearFrom(367, 0, 0, 0), 367); // no clamp
-    EXPECT_FALSE(dayOfYearFrom(0, 2005, 0, 3));
-    EXPECT_FALSE(dayOfYearFrom(0, 0, 1, 3));
-    EXPECT_FALSE(dayOfYearFrom(-5, 2005, 1, 0));
-    EXPECT_FALSE(dayOfYearFrom(0, 2005, 2, 29));
-    EXPECT_FALSE(dayOfYearFrom(0, 2005, 13, 1));
-}
-
 TEST(SolarGeometry, CacheGivesTheSameDaysAsTheDirectComputation) {
     const double latitude = latitudeInRadians(-33.9);
     DayGeometryCache cache(latitude, {0.18, 0.55});
