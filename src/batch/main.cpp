@@ -74,7 +74,7 @@ Exit status:
   2  usage errors and unexpected runtime errors ("error: Invalid numeric input", ...)
 
 The run works in a private temporary work folder, removed afterwards.
-Tasks 2 and 4 to 7 are not available in this version.
+Task 2 is not available in this version.
 )";
 
 struct UsageError : std::runtime_error {
