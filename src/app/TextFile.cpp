@@ -1,6 +1,7 @@
 #include "app/TextFile.h"
 
 #include <array>
+#include <cstdint>
 #include <cstring>
 
 namespace climora {
@@ -54,8 +55,23 @@ std::size_t utf8SequenceLength(std::string_view s, std::size_t i) {
     return n;
 }
 
+// Where the run of ASCII bytes from `i` on ends; eight bytes at a time.
+std::size_t skipAscii(std::string_view s, std::size_t i) {
+    constexpr std::uint64_t highBits = 0x8080808080808080ULL;
+    while (i + 8 <= s.size()) {
+        std::uint64_t block;
+        std::memcpy(&block, s.data() + i, 8);
+        if (block & highBits)
+            break;
+        i += 8;
+    }
+    while (i < s.size() && static_cast<unsigned char>(s[i]) < 0x80)
+        ++i;
+    return i;
+}
+
 bool isValidUtf8(std::string_view s) {
-    for (std::size_t i = 0; i < s.size();) {
+    for (std::size_t i = skipAscii(s, 0); i < s.size(); i = skipAscii(s, i)) {
         std::size_t n = utf8SequenceLength(s, i);
         if (n == 0)
             return false;
@@ -154,7 +170,8 @@ std::vector<std::string> splitLines(std::string_view text) {
             break;
         }
         lines.emplace_back(text.substr(start, end - start));
-        start = end + ((text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ? 2 : 1);
+        start =
+            end + ((text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ? 2 : 1);
     }
     return lines;
 }
@@ -236,14 +253,15 @@ void TextLineReader::rewind() {
 // NUL bytes, so that its lines can be handed out as they are read.
 bool TextLineReader::scanIsPlainUtf8() {
     std::rewind(file_);
-    std::string chunk(chunkSize, '\0');
-    std::string carry;
+    std::string data;
+    std::size_t carried = 0; // an incomplete character from the previous chunk
     bool first = true;
     while (true) {
-        std::size_t n = std::fread(chunk.data(), 1, chunkSize, file_);
+        data.resize(carried + chunkSize);
+        std::size_t n = std::fread(data.data() + carried, 1, chunkSize, file_);
         if (std::ferror(file_))
             throw FileError("Read error on file \"" + path_.string() + "\".");
-        std::string data = carry + chunk.substr(0, n);
+        data.resize(carried + n);
         if (first && (startsWith(data, "\xFF\xFE") || startsWith(data, "\xFE\xFF")))
             return false;
         first = false;
@@ -261,9 +279,10 @@ bool TextLineReader::scanIsPlainUtf8() {
         }
         if (!isValidUtf8(std::string_view(data).substr(0, cut)))
             return false;
-        carry = data.substr(cut);
+        carried = data.size() - cut;
+        std::memmove(data.data(), data.data() + cut, carried);
         if (n < chunkSize)
-            return carry.empty();
+            return carried == 0;
     }
 }
 
@@ -286,11 +305,33 @@ bool TextLineReader::fill() {
     return n > 0;
 }
 
+// The first CR or LF from `from` on, or npos; eight bytes at a time.
+static std::size_t findLineEnd(const std::string& buffer, std::size_t from) {
+    constexpr std::uint64_t ones = 0x0101010101010101ULL;
+    constexpr std::uint64_t highBits = 0x8080808080808080ULL;
+    auto hasByte = [](std::uint64_t block, std::uint64_t pattern) {
+        std::uint64_t x = block ^ pattern;
+        return (x - ones) & ~x & highBits;
+    };
+    std::size_t i = from;
+    for (; i + 8 <= buffer.size(); i += 8) {
+        std::uint64_t block;
+        std::memcpy(&block, buffer.data() + i, 8);
+        if (hasByte(block, ones * '\n') | hasByte(block, ones * '\r'))
+            break;
+    }
+    for (; i < buffer.size(); ++i)
+        if (buffer[i] == '\n' || buffer[i] == '\r')
+            return i;
+    return std::string::npos;
+}
+
 bool TextLineReader::next(std::string& line) {
     while (true) {
-        std::size_t end = buffer_.find_first_of("\r\n", pos_);
+        std::size_t end = findLineEnd(buffer_, pos_);
         // A CR at the very end of the buffer may be the first half of CR LF.
-        bool needMore = end == std::string::npos || (buffer_[end] == '\r' && end + 1 == buffer_.size());
+        bool needMore =
+            end == std::string::npos || (buffer_[end] == '\r' && end + 1 == buffer_.size());
         if (needMore && !eof_ && !decoded_) {
             fill();
             continue;
@@ -303,7 +344,9 @@ bool TextLineReader::next(std::string& line) {
             return true;
         }
         line.assign(buffer_, pos_, end - pos_);
-        pos_ = end + ((buffer_[end] == '\r' && end + 1 < buffer_.size() && buffer_[end + 1] == '\n') ? 2 : 1);
+        pos_ = end + ((buffer_[end] == '\r' && end + 1 < buffer_.size() && buffer_[end + 1] == '\n')
+                          ? 2
+                          : 1);
         return true;
     }
 }

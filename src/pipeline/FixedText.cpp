@@ -5,11 +5,32 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 
 namespace climora {
 namespace {
 
 constexpr std::array<double, 4> scales = {1, 10, 100, 1000};
+
+// The digits of `magnitude` with a point before the last `decimals` of them
+// and at least one digit before the point.
+void appendScaledDigits(std::string& out, std::uint64_t magnitude, int decimals) {
+    std::array<char, 24> digits{};
+    char* end = digits.data() + digits.size();
+    char* p = end;
+    int count = 0;
+    do {
+        *--p = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+        ++count;
+    } while (magnitude != 0 || count <= decimals);
+    auto whole = static_cast<std::size_t>(count - decimals);
+    out.append(p, whole);
+    if (decimals > 0) {
+        out += '.';
+        out.append(p + whole, static_cast<std::size_t>(decimals));
+    }
+}
 
 } // namespace
 
@@ -40,22 +61,7 @@ void appendFixed(std::string& out, double value, int decimals) {
     }
     if (std::signbit(value))
         out += '-';
-    std::array<char, 24> digits{};
-    auto magnitude = static_cast<long long>(std::fabs(rounded));
-    auto end = std::to_chars(digits.data(), digits.data() + digits.size(), magnitude).ptr;
-    auto count = static_cast<int>(end - digits.data());
-    if (count <= decimals) { // 0.0xx: leading zeros
-        out += '0';
-        out += '.';
-        out.append(static_cast<std::size_t>(decimals - count), '0');
-        out.append(digits.data(), end);
-        return;
-    }
-    out.append(digits.data(), end - decimals);
-    if (decimals > 0) {
-        out += '.';
-        out.append(end - decimals, end);
-    }
+    appendScaledDigits(out, static_cast<std::uint64_t>(std::fabs(rounded)), decimals);
 }
 
 } // namespace climora

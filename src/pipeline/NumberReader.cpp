@@ -13,7 +13,8 @@ constexpr std::array<double, 23> powersOfTen = {1e0,  1e1,  1e2,  1e3,  1e4,  1e
                                                 1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
                                                 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
-constexpr std::uint64_t exactMantissaLimit = std::uint64_t{1} << 53;
+// 10^15 < 2^53: fifteen digits always make an exact double.
+constexpr long maxShortDigits = 15;
 
 bool isBlank(char c) {
     return static_cast<unsigned char>(c) <= 32;
@@ -21,37 +22,32 @@ bool isBlank(char c) {
 
 } // namespace
 
-// Plain decimals ("-12.5") take a short cut: a whole number of at most 2^53
-// divided by an exact power of ten is correctly rounded, as from_chars is.
-// Everything else goes the general way.
+// Plain decimals ("-12.5") of at most 15 digits take a short cut: a whole
+// number below 2^53 divided by an exact power of ten is correctly rounded,
+// as from_chars is. Everything else goes the general way.
 std::optional<double> parseDataNumber(std::string_view token) {
     const char* p = token.data();
     const char* end = p + token.size();
     bool negative = p != end && *p == '-';
-    if (negative)
-        ++p;
+    p += negative;
     std::uint64_t mantissa = 0;
-    int fractionDigits = 0;
-    bool point = false;
-    bool digits = false;
-    for (; p != end; ++p) {
-        char c = *p;
-        if (c >= '0' && c <= '9') {
-            if (mantissa >= exactMantissaLimit / 10)
-                return parseNumber(token);
-            mantissa = mantissa * 10 + static_cast<unsigned>(c - '0');
-            digits = true;
-            if (point)
-                ++fractionDigits;
-        } else if (c == '.' && !point) {
-            point = true;
-        } else {
-            return parseNumber(token);
-        }
+    const char* digits = p;
+    while (p != end && static_cast<unsigned>(*p - '0') < 10)
+        mantissa = mantissa * 10 + static_cast<unsigned>(*p++ - '0');
+    long wholeDigits = p - digits;
+    long fractionDigits = 0;
+    if (p != end && *p == '.') {
+        const char* fraction = ++p;
+        while (p != end && static_cast<unsigned>(*p - '0') < 10)
+            mantissa = mantissa * 10 + static_cast<unsigned>(*p++ - '0');
+        fractionDigits = p - fraction;
     }
-    if (!digits || fractionDigits >= static_cast<int>(powersOfTen.size()))
+    long total = wholeDigits + fractionDigits;
+    if (p != end || total == 0 || total > maxShortDigits)
         return parseNumber(token);
-    double value = static_cast<double>(mantissa) / powersOfTen[fractionDigits];
+    auto value = static_cast<double>(mantissa);
+    if (fractionDigits > 0)
+        value /= powersOfTen[fractionDigits];
     return negative ? -value : value;
 }
 

@@ -40,6 +40,8 @@ void replaceFile(const std::filesystem::path& from, const std::filesystem::path&
 void appendNormalForm(std::string& out, double x, long long sign, const std::string& substitution) {
     if (std::nearbyint(x) == static_cast<double>(sign))
         out += substitution;
+    else if (std::fabs(x - std::trunc(x)) < 0.0001 && std::fabs(x) < 1e18)
+        appendInteger(out, static_cast<long long>(std::nearbyint(x))); // never "-0"
     else if (std::fabs(x - std::trunc(x)) < 0.0001)
         out += formatWhole(x);
     else

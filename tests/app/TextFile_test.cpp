@@ -74,3 +74,24 @@ TEST(TextLineReader, StreamsLinesAcrossChunksAndEncodings) {
     ASSERT_TRUE(ansi.next(line));
     EXPECT_EQ(line, "a\xC2\xB0");
 }
+
+TEST(TextLineReader, FindsEveryKindOfLineEndAtAnyOffsetAsSplitLinesDoes) {
+    TempFolder folder;
+    std::string text;
+    const char* ends[] = {"\r\n", "\n", "\r"};
+    for (int i = 0; i < 3000; ++i) {
+        text.append(static_cast<std::size_t>(i % 19), static_cast<char>('a' + i % 26));
+        if (i % 7 == 0)
+            text += "\xC2\xB0";
+        text += ends[i % 3];
+    }
+    writeBytes(folder / "mixed.txt", text);
+    TextLineReader reader(folder / "mixed.txt");
+    std::vector<std::string> streamed;
+    std::string line;
+    while (reader.next(line))
+        streamed.push_back(line);
+    EXPECT_EQ(streamed, splitLines(text));
+    EXPECT_EQ(detectEncoding(text), TextEncoding::Utf8);
+    EXPECT_EQ(detectEncoding(text + std::string(9, 'x') + "\xB0"), TextEncoding::Windows1252);
+}

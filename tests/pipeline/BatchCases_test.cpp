@@ -100,10 +100,10 @@ TEST(BatchCases, WritesTheOutputFileOnlyWhenTheRunGivesAText) {
     TempFolder scratch;
     writeBytes(scratch / "in.txt", "H\r\n2005 1 5 3\r\n2005 2 6 2\r\n");
     fs::path out = scratch / "out.wth";
-    BatchRun run = runBatch(scratch.path(),
-                            {"--rows", "1", "--columns", "Year,DOY,T-max:oC,T-min:oC", "-o",
-                             out.string(), "in.txt"},
-                            scratch.path());
+    BatchRun run = runBatch(
+        scratch.path(),
+        {"--rows", "1", "--columns", "Year,DOY,T-max:oC,T-min:oC", "-o", out.string(), "in.txt"},
+        scratch.path());
     EXPECT_EQ(run.exitStatus, 0);
     EXPECT_EQ(run.output, "");
     EXPECT_EQ(readBytes(out), "H\r\nYear\tDOY\tSolar\tT-max\tT-min\tRelHum\tPrecip\tET\r\n"
@@ -113,10 +113,10 @@ TEST(BatchCases, WritesTheOutputFileOnlyWhenTheRunGivesAText) {
 
     writeBytes(scratch / "bad.txt", "H\r\n2005 1 5 3\r\n2005 2 6 1.2.3\r\n");
     writeBytes(out, "earlier result");
-    run = runBatch(scratch.path(),
-                   {"--rows", "1", "--columns", "Year,DOY,T-max:oC,T-min:oC", "-o", out.string(),
-                    "bad.txt"},
-                   scratch.path());
+    run = runBatch(
+        scratch.path(),
+        {"--rows", "1", "--columns", "Year,DOY,T-max:oC,T-min:oC", "-o", out.string(), "bad.txt"},
+        scratch.path());
     EXPECT_EQ(run.exitStatus, 2);
     EXPECT_EQ(run.errors, "error: Invalid numeric input\n");
     EXPECT_EQ(readBytes(out), "earlier result");
