@@ -27,7 +27,7 @@ double panCoefficient(int kind, double fetch, double relativeHumidity, double wi
 // as panCoefficient.
 double panCoefficientOfKind(int kind, double fetch, double relativeHumidity, double windSpeed);
 
-// True when the specification holds RelHum, WndSpd and PanEvap; otherwise
+// True when the column slots hold RelHum, WndSpd and PanEvap; otherwise
 // reports "One of the required data is not given." and returns false.
 bool testData(const ColumnSpec& spec, Messenger& messenger);
 
