@@ -1,0 +1,164 @@
+#include "pipeline/ui/TaskGroup.h"
+
+#include "pipeline/ui/ActivityGaugeWidget.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace climora {
+namespace {
+
+const QString processCaption = QStringLiteral("Step 4: Process");
+const QString blueCaption = QStringLiteral("color: blue");
+constexpr int doneMilliseconds = 1000;
+
+QWidget* textPage(const QString& name, const QStringList& lines) {
+    auto* page = new QWidget;
+    page->setObjectName(name);
+    auto* layout = new QVBoxLayout(page);
+    for (const QString& line : lines)
+        layout->addWidget(new QLabel(line));
+    layout->addStretch();
+    return page;
+}
+
+QWidget* agroviaPage(const QString& name) {
+    return textPage(
+        name, {QStringLiteral("Agrovia requires daily weather data of:"),
+               QStringLiteral("Solar radiation"), QStringLiteral("Maximum temperature (T-max)"),
+               QStringLiteral("Minimum temperature (T-min)"),
+               QStringLiteral("Relative humidity of the air"), QStringLiteral("Precipitation"),
+               QStringLiteral("Reference evaportranspiration (ET)")});
+}
+
+const char* pageNames[] = {"task1", "Task2", "task3", "task4", "Task5", "task6", "task7"};
+
+} // namespace
+
+const QStringList& taskItems() {
+    static const QStringList items{
+        QStringLiteral("1, Convert to Agrovia/Glebora format"),
+        QStringLiteral("2, Add new data to existing Agrovia/Glebora weather file"),
+        QStringLiteral("3, Check for erroneous data entries"),
+        QStringLiteral("4, Estimate solar radiation from temperature"),
+        QStringLiteral("5, Estimate solar radiation from sunshine hours or percentage"),
+        QStringLiteral("6, Estimate reference ET from pan evaporation"),
+        QStringLiteral("7, Estimate alfalfa-referenced ETr usingFAO Penman-Monteith method")};
+    return items;
+}
+
+void TaskList::hidePopup() {
+    QComboBox::hidePopup();
+    emit listClosed();
+}
+
+TaskGroup::TaskGroup(QWidget* parent) : QGroupBox(QStringLiteral("Step 3: Select task"), parent) {
+    setObjectName(QStringLiteral("taskGroup"));
+    setAccessibleName(title());
+
+    taskList_ = new TaskList;
+    taskList_->setObjectName(QStringLiteral("taskList"));
+    taskList_->setAccessibleName(QStringLiteral("Task"));
+    taskList_->addItems(taskItems());
+
+    pages_ = new QStackedWidget; // a page container without tab headers
+    pages_->setObjectName(QStringLiteral("taskPages"));
+    pages_->setAccessibleName(QStringLiteral("Task settings"));
+    pages_->addWidget(agroviaPage(QString::fromLatin1(pageNames[0])));
+    pages_->addWidget(agroviaPage(QString::fromLatin1(pageNames[1])));
+    pages_->addWidget(textPage(
+        QString::fromLatin1(pageNames[2]),
+        {QStringLiteral("Check for erroneous data entries, including missing data"),
+         QStringLiteral(
+             "When needed, the input data in the input data panel can be edited directly.")}));
+    for (int task = 4; task <= 7; ++task)
+        pages_->addWidget(textPage(QString::fromLatin1(pageNames[task - 1]), {}));
+
+    convert_ = new QCheckBox(QStringLiteral("Convert and rearrange for Agrovia use"));
+    convert_->setObjectName(QStringLiteral("convertBox"));
+    convert_->setAccessibleName(convert_->text());
+    convert_->setEnabled(false);
+    convert_->setChecked(false);
+
+    process_ = new QPushButton(processCaption);
+    process_->setObjectName(QStringLiteral("processButton"));
+    process_->setAccessibleName(processCaption);
+    process_->setStyleSheet(blueCaption);
+    gauge_ = new ActivityGaugeWidget;
+
+    auto* run = new QHBoxLayout;
+    run->addWidget(process_);
+    run->addWidget(gauge_);
+    run->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(taskList_);
+    layout->addWidget(pages_, 1);
+    layout->addWidget(convert_);
+    layout->addLayout(run);
+
+    taskList_->setCurrentIndex(0);
+    pages_->setCurrentIndex(0);
+    connect(taskList_, &QComboBox::currentIndexChanged, this, &TaskGroup::taskChosen);
+    connect(taskList_, &TaskList::listClosed, this, &TaskGroup::taskChosen);
+    connect(process_, &QPushButton::clicked, this, &TaskGroup::processClicked);
+}
+
+int TaskGroup::task() const {
+    return taskList_->currentIndex() + 1;
+}
+
+void TaskGroup::selectTask(int task) {
+    taskList_->setCurrentIndex(task - 1);
+}
+
+bool TaskGroup::convertEnabled() const {
+    return convert_->isEnabled();
+}
+
+bool TaskGroup::convertChecked() const {
+    return convert_->isChecked();
+}
+
+void TaskGroup::setPageWidget(int task, QWidget* page) {
+    if (task < 4 || task > 7 || !page)
+        return;
+    QWidget* old = pages_->widget(task - 1);
+    bool current = pages_->currentIndex() == task - 1;
+    if (page->objectName().isEmpty())
+        page->setObjectName(QString::fromLatin1(pageNames[task - 1]));
+    pages_->insertWidget(task - 1, page);
+    pages_->removeWidget(old);
+    old->deleteLater();
+    if (current)
+        pages_->setCurrentIndex(task - 1);
+}
+
+QWidget* TaskGroup::page(int task) const {
+    return pages_->widget(task - 1);
+}
+
+void TaskGroup::taskChosen() {
+    int chosen = task();
+    if (chosen < 1)
+        return;
+    pages_->setCurrentIndex(chosen - 1);
+    bool estimating = chosen >= 4;
+    convert_->setEnabled(estimating);
+    convert_->setChecked(estimating);
+}
+
+void TaskGroup::showDone() {
+    process_->setText(QStringLiteral("It is Done"));
+    process_->setStyleSheet(QStringLiteral("color: red"));
+    QTimer::singleShot(doneMilliseconds, process_, [button = process_] {
+        button->setText(processCaption);
+        button->setStyleSheet(blueCaption);
+    });
+}
+
+} // namespace climora

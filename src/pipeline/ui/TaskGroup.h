@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QComboBox>
+#include <QGroupBox>
+
+class QCheckBox;
+class QPushButton;
+class QStackedWidget;
+
+namespace climora {
+
+class ActivityGaugeWidget;
+
+// The task list; it tells when its list closes, even on the same item.
+class TaskList : public QComboBox {
+    Q_OBJECT
+  public:
+    using QComboBox::QComboBox;
+    void hidePopup() override;
+
+  signals:
+    void listClosed();
+};
+
+// "Step 3: Select task": the task list, one page per task (switched by the
+// list only), "Convert and rearrange for Agrovia use", the Process button and
+// the activity gauge beside it.
+class TaskGroup : public QGroupBox {
+    Q_OBJECT
+  public:
+    explicit TaskGroup(QWidget* parent = nullptr);
+
+    // 1..7, 0 when the list has no selection.
+    int task() const;
+    void selectTask(int task);
+    bool convertEnabled() const;
+    bool convertChecked() const;
+
+    // Puts the settings of an estimating task (4..7) on its page.
+    void setPageWidget(int task, QWidget* page);
+    QWidget* page(int task) const;
+
+    QPushButton* processButton() const { return process_; }
+    ActivityGaugeWidget& gauge() const { return *gauge_; }
+
+    // The end of a completed run: "It is Done" in red for a second, then
+    // the usual caption in blue again.
+    void showDone();
+
+  signals:
+    void processClicked();
+
+  private:
+    void taskChosen();
+
+    TaskList* taskList_;
+    QStackedWidget* pages_;
+    QCheckBox* convert_;
+    QPushButton* process_;
+    ActivityGaugeWidget* gauge_;
+};
+
+// The task list's items, in order.
+const QStringList& taskItems();
+
+} // namespace climora
