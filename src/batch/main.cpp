@@ -168,28 +168,9 @@ class Arguments {
     std::size_t next_ = 0;
 };
 
-void applyOption(const std::string& option, Arguments& args, BatchOptions& options) {
-    ProcessRequest& request = options.request;
-    EstimationSettings& estimation = request.estimation;
-    if (option == "--rows") {
-        const std::string& rows = args.value(option);
-        std::optional<long long> n = parseInteger(rows);
-        if (!n || *n < 0 || rows.front() == '+' || rows.front() == '-')
-            throw UsageError("--rows needs a whole number of zero or more");
-        request.rowsText = std::to_string(*n);
-    } else if (option == "--columns") {
-        request.slots = parseColumns(args.value(option));
-    } else if (option == "--task") {
-        request.task = parseChoice(option, args.value(option), 1, 7);
-    } else if (option == "--no-convert") {
-        request.convertChecked = false;
-    } else if (option == "--no-substitution") {
-        request.missingValues.enabled = false;
-    } else if (option == "--missing-sign") {
-        request.missingValues.sign = args.value(option);
-    } else if (option == "--substitution") {
-        request.missingValues.substitution = args.value(option);
-    } else if (option == "--latitude") {
+// The settings on the pages of the estimating tasks; false for other options.
+bool applyPageOption(const std::string& option, Arguments& args, EstimationSettings& estimation) {
+    if (option == "--latitude") {
         const std::string& latitude = args.value(option);
         estimation.task4Latitude = estimation.task5Latitude = estimation.task7Latitude = latitude;
     } else if (option == "--region") {
@@ -202,17 +183,47 @@ void applyOption(const std::string& option, Arguments& args, BatchOptions& optio
         estimation.fetch = args.value(option);
     } else if (option == "--elevation") {
         estimation.elevation = args.value(option);
-    } else if (option == "--site") {
-        options.site = args.value(option);
-    } else if (option == "--update") {
-        options.updateFile = args.value(option);
-    } else if (option == "--yes") {
-        options.yes = true;
-    } else if (option == "-o") {
-        options.outputFile = fs::path(args.value(option));
     } else {
-        throw UsageError("unknown option " + option);
+        return false;
     }
+    return true;
+}
+
+std::string rowsOption(const std::string& rows) {
+    std::optional<long long> n = parseInteger(rows);
+    if (!n || *n < 0 || rows.front() == '+' || rows.front() == '-')
+        throw UsageError("--rows needs a whole number of zero or more");
+    return std::to_string(*n);
+}
+
+void applyOption(const std::string& option, Arguments& args, BatchOptions& options) {
+    ProcessRequest& request = options.request;
+    if (applyPageOption(option, args, request.estimation))
+        return;
+    if (option == "--rows")
+        request.rowsText = rowsOption(args.value(option));
+    else if (option == "--columns")
+        request.slots = parseColumns(args.value(option));
+    else if (option == "--task")
+        request.task = parseChoice(option, args.value(option), 1, 7);
+    else if (option == "--no-convert")
+        request.convertChecked = false;
+    else if (option == "--no-substitution")
+        request.missingValues.enabled = false;
+    else if (option == "--missing-sign")
+        request.missingValues.sign = args.value(option);
+    else if (option == "--substitution")
+        request.missingValues.substitution = args.value(option);
+    else if (option == "--site")
+        options.site = args.value(option);
+    else if (option == "--update")
+        options.updateFile = args.value(option);
+    else if (option == "--yes")
+        options.yes = true;
+    else if (option == "-o")
+        options.outputFile = fs::path(args.value(option));
+    else
+        throw UsageError("unknown option " + option);
 }
 
 BatchOptions parseArguments(int argc, char** argv) {
@@ -244,23 +255,6 @@ BatchOptions parseArguments(int argc, char** argv) {
         options.request.convertChecked && options.request.convertEnabled;
     checkTaskOptions(options);
     return options;
-}
-
-// "--site LAT,LON,ELEV" under the rules of the "Site coordinate" dialog.
-std::optional<SiteValues> readSiteOption(const std::string& text, Messenger& messenger) {
-    std::vector<std::string> parts = splitAt(text, ',');
-    std::vector<double> numbers;
-    for (const std::string& part : parts)
-        if (std::optional<double> number = parseNumber(trimBlanks(part)))
-            numbers.push_back(*number);
-    if (parts.size() != 3 || numbers.size() != 3) {
-        messenger.reportError("Invalid input");
-        return std::nullopt;
-    }
-    SiteValues values{numbers[0], numbers[1], numbers[2]};
-    if (!checkSiteLatitude(values, messenger))
-        return std::nullopt;
-    return values;
 }
 
 // A work folder of this run alone, removed with everything in it at the end.
@@ -341,7 +335,7 @@ int runBatch(BatchOptions& options) {
         return 2;
     }
     std::optional<SiteValues> site;
-    if (options.site && !(site = readSiteOption(*options.site, messenger)))
+    if (options.site && !(site = readSiteValues(*options.site, messenger)))
         return 2;
     if (!fs::is_regular_file(options.input))
         throw FileError("Cannot open file \"" + options.input.string() + "\".");
@@ -372,7 +366,7 @@ int main(int argc, char** argv) {
     try {
         options = parseArguments(argc, argv);
     } catch (const UsageError& e) {
-        std::fprintf(stderr, "error: %s\nTry 'climora-batch --help'.\n", e.what());
+        std::fprintf(stderr, "error: %s (see climora-batch --help)\n", e.what());
         return 2;
     }
     if (options.help) {

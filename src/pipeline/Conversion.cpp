@@ -78,6 +78,51 @@ int estimatedVariable(int task) {
 
 } // namespace
 
+namespace {
+
+// The header lines (or the input name when there are none), then the column
+// names and units.
+void writeAgroviaHeader(TaskContext& context, TextLineReader& input, TextLineWriter& output) {
+    std::string line;
+    for (long long i = 0; i < context.state.rowsBeforeData && input.next(line); ++i)
+        output.line(line);
+    if (context.state.rowsBeforeData == 0)
+        output.line(context.inputName); // keeps four lines above the data
+    output.line(agroviaColumnNames);
+    output.line(agroviaUnits);
+}
+
+// One line per data row; false at a row without a date.
+bool writeAgroviaRows(TaskContext& context, TextLineReader& input,
+                      std::optional<TextLineReader>& estimateFile, TextLineWriter& output,
+                      const ConversionFactors& factors) {
+    int estimated = estimatedVariable(context.state.task);
+    NumberReader rows(input);
+    std::optional<NumberReader> estimates;
+    if (estimateFile)
+        estimates.emplace(*estimateFile);
+    WeatherRecord& record = context.record;
+    std::string line;
+    while (!rows.atEnd()) {
+        if (!readRow(rows, context.spec, record))
+            break;
+        rows.skipLine();
+        if (estimates) {
+            record.value(estimated) = estimates->next();
+            estimates->skipLine();
+        }
+        std::optional<int> dayOfYear = rowDayOfYear(record);
+        if (!dayOfYear)
+            return false;
+        appendAgroviaLine(line, record, *dayOfYear, factors);
+        output.line(line);
+        context.gauge.step();
+    }
+    return true;
+}
+
+} // namespace
+
 void convertRearrange(TaskContext& context) {
     const ColumnSpec& spec = context.spec;
     ConversionFactors factors{
@@ -88,46 +133,18 @@ void convertRearrange(TaskContext& context) {
         context.state.abort = true;
         return;
     }
-    int estimated = estimatedVariable(context.state.task);
     TextLineReader input(context.work.file("Input.~"));
     std::optional<TextLineReader> estimateFile;
-    if (estimated != NoVariable)
+    if (estimatedVariable(context.state.task) != NoVariable)
         estimateFile.emplace(context.work.file("Out.~"));
     TextLineWriter output(context.work.file("Output.~"));
-
-    std::string line;
-    for (long long i = 0; i < context.state.rowsBeforeData && input.next(line); ++i)
-        output.line(line);
-    if (context.state.rowsBeforeData == 0)
-        output.line(context.inputName); // keeps four lines above the data
-    output.line(agroviaColumnNames);
-    output.line(agroviaUnits);
-
-    NumberReader rows(input);
-    std::optional<NumberReader> estimates;
-    if (estimateFile)
-        estimates.emplace(*estimateFile);
-    WeatherRecord& record = context.record;
-    while (!rows.atEnd()) {
-        if (!readRow(rows, spec, record))
-            break;
-        rows.skipLine();
-        if (estimates) {
-            record.value(estimated) = estimates->next();
-            estimates->skipLine();
-        }
-        std::optional<int> dayOfYear = rowDayOfYear(record);
-        if (!dayOfYear) {
-            output.close();
-            context.messenger.reportError("Date is missing. Check the input data and try again.");
-            context.state.abort = true;
-            return;
-        }
-        appendAgroviaLine(line, record, *dayOfYear, factors);
-        output.line(line);
-        context.gauge.step();
-    }
+    writeAgroviaHeader(context, input, output);
+    bool dated = writeAgroviaRows(context, input, estimateFile, output, factors);
     output.close();
+    if (!dated) {
+        context.messenger.reportError("Date is missing. Check the input data and try again.");
+        context.state.abort = true;
+    }
 }
 
 } // namespace climora

@@ -139,41 +139,18 @@ CheckupResult fail(TaskContext& context, const char* message) {
 
 } // namespace
 
-CheckupResult dataCheckup(TaskContext& context) {
-    const ColumnSpec& spec = context.spec;
-    CheckupFactors factors{conversionUnitSolar(spec.unitOf(Solar)),
-                           conversionUnitForWater(spec.unitOf(Precip)),
-                           conversionUnitForWater(spec.unitOf(ET)),
-                           conversionUnitForWater(spec.unitOf(PanEvap)),
-                           conversionUnitWS(spec.unitOf(WndSpd)),
-                           temperatureScaleOf(spec.unitOf(TMax)) == TemperatureScale::Celsius};
-    if (spec.unitOf(TMax) != spec.unitOf(TMin))
-        return fail(context, "Unit of Tmax and Tmin should be the same.");
-    bool doyMode = spec.holds(DOY) || spec.holds(YYDOY);
+namespace {
 
-    bool suspicious = false;
-    {
-        TextLineReader input(context.work.file("Input.~"));
-        TextLineWriter report(context.work.file("Output.~"));
-        report.line("Report of weather data checkup.");
-        report.line("Input data can be edited directly in the input data panel.");
-        report.line("");
-        report.line(doyMode ? "Suspicious data are spotted on (year / DOY):"
-                            : "Suspicious data are spotted on (year / month / day):");
-        std::string line;
-        for (long long i = 0; i < context.state.rowsBeforeData && input.next(line); ++i) {
-        }
-        try {
-            suspicious = screenRows(context, input, report, factors, doyMode);
-        } catch (const DateProblem& problem) {
-            report.close();
-            return fail(context, problem.message);
-        } catch (const InvalidNumericInput&) {
-            report.close();
-            return fail(context, formatProblem);
-        }
-        report.close();
-    }
+void writeReportHeader(TextLineWriter& report, bool doyMode) {
+    report.line("Report of weather data checkup.");
+    report.line("Input data can be edited directly in the input data panel.");
+    report.line("");
+    report.line(doyMode ? "Suspicious data are spotted on (year / DOY):"
+                        : "Suspicious data are spotted on (year / month / day):");
+}
+
+// The outcome of a pass that went through every row.
+CheckupResult announce(TaskContext& context, bool suspicious) {
     bool taskThree = context.state.task == 3;
     if (suspicious) {
         context.state.abort = true;
@@ -189,6 +166,39 @@ CheckupResult dataCheckup(TaskContext& context) {
         context.messenger.notify("No suspicious data are spotted.");
     }
     return CheckupResult::Clean;
+}
+
+} // namespace
+
+CheckupResult dataCheckup(TaskContext& context) {
+    const ColumnSpec& spec = context.spec;
+    CheckupFactors factors{conversionUnitSolar(spec.unitOf(Solar)),
+                           conversionUnitForWater(spec.unitOf(Precip)),
+                           conversionUnitForWater(spec.unitOf(ET)),
+                           conversionUnitForWater(spec.unitOf(PanEvap)),
+                           conversionUnitWS(spec.unitOf(WndSpd)),
+                           temperatureScaleOf(spec.unitOf(TMax)) == TemperatureScale::Celsius};
+    if (spec.unitOf(TMax) != spec.unitOf(TMin))
+        return fail(context, "Unit of Tmax and Tmin should be the same.");
+    bool doyMode = spec.holds(DOY) || spec.holds(YYDOY);
+
+    TextLineReader input(context.work.file("Input.~"));
+    TextLineWriter report(context.work.file("Output.~"));
+    writeReportHeader(report, doyMode);
+    std::string line;
+    for (long long i = 0; i < context.state.rowsBeforeData && input.next(line); ++i) {
+    }
+    bool suspicious = false;
+    const char* problem = nullptr;
+    try {
+        suspicious = screenRows(context, input, report, factors, doyMode);
+    } catch (const DateProblem& date) {
+        problem = date.message;
+    } catch (const InvalidNumericInput&) {
+        problem = formatProblem;
+    }
+    report.close();
+    return problem ? fail(context, problem) : announce(context, suspicious);
 }
 
 } // namespace climora

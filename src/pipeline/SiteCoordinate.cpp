@@ -3,6 +3,7 @@
 #include "app/NumberText.h"
 
 #include <cmath>
+#include <vector>
 
 namespace climora {
 
@@ -27,6 +28,28 @@ std::optional<SiteValues> readSiteEntry(const SiteEntry& entry, char decimalSepa
     }
     SiteValues values{entry.south ? -*latitude : *latitude, entry.east ? -*longitude : *longitude,
                       *elevation};
+    if (!checkSiteLatitude(values, messenger))
+        return std::nullopt;
+    return values;
+}
+
+std::optional<SiteValues> readSiteValues(std::string_view text, Messenger& messenger) {
+    std::vector<double> numbers;
+    std::size_t parts = 0;
+    while (true) {
+        std::size_t comma = text.find(',');
+        ++parts;
+        if (std::optional<double> number = parseNumber(trimBlanks(text.substr(0, comma))))
+            numbers.push_back(*number);
+        if (comma == std::string_view::npos)
+            break;
+        text.remove_prefix(comma + 1);
+    }
+    if (parts != 3 || numbers.size() != 3) {
+        messenger.reportError("Invalid input");
+        return std::nullopt;
+    }
+    SiteValues values{numbers[0], numbers[1], numbers[2]};
     if (!checkSiteLatitude(values, messenger))
         return std::nullopt;
     return values;

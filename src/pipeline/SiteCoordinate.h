@@ -33,6 +33,9 @@ std::optional<double> readTypedNumber(std::string_view text, char decimalSeparat
 // or south by its own message; nothing is given back then.
 std::optional<SiteValues> readSiteEntry(const SiteEntry& entry, char decimalSeparator,
                                         Messenger& messenger);
+// "LAT,LON,ELEV" with "." as the point, south and east already negative,
+// under the same rules as the dialog's boxes.
+std::optional<SiteValues> readSiteValues(std::string_view text, Messenger& messenger);
 // The 66-degree rule alone (66 itself is accepted); reports and gives false.
 bool checkSiteLatitude(const SiteValues& values, Messenger& messenger);
 

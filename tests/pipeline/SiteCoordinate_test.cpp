@@ -41,6 +41,23 @@ TEST(SiteCoordinate, RefusesTextsAndLatitudesBeyond66) {
                       "error: Latitude value must be smaller than 66"}));
 }
 
+TEST(SiteCoordinate, ValuesFromTheCommandLineFollowTheSameRules) {
+    RecordingMessenger messenger;
+    auto values = readSiteValues("-35,-120.5,12", messenger);
+    ASSERT_TRUE(values);
+    EXPECT_EQ(siteLine(*values), "-35 -120.5 12  Lat (deg), long (deg), elev(m)");
+    EXPECT_TRUE(readSiteValues(" 66 , 1 ,1", messenger));
+    EXPECT_FALSE(readSiteValues("40,1", messenger));
+    EXPECT_FALSE(readSiteValues("40,1,2,3", messenger));
+    EXPECT_FALSE(readSiteValues("40,1,x", messenger));
+    EXPECT_FALSE(readSiteValues("40;5,1,2", messenger));
+    EXPECT_FALSE(readSiteValues("-66.01,1,2", messenger));
+    EXPECT_EQ(messenger.events(),
+              (Events{"tone: error", "error: Invalid input", "tone: error", "error: Invalid input",
+                      "tone: error", "error: Invalid input", "tone: error", "error: Invalid input",
+                      "tone: error", "error: Latitude value must be smaller than 66"}));
+}
+
 TEST(StreamedPanel, StreamsTheFileWithTheEditsOfARun) {
     climora::testing::TempFolder dir;
     climora::testing::writeBytes(dir / "Output.~", "T\r\nh2\r\nh3\r\nnames\r\nunits\r\n1\r\n");

@@ -38,6 +38,23 @@ QWidget* agroviaPage(const QString& name) {
 
 const char* pageNames[] = {"task1", "Task2", "task3", "task4", "Task5", "task6", "task7"};
 
+// One page per task in a container without tab headers.
+QStackedWidget* taskPages() {
+    auto* pages = new QStackedWidget;
+    pages->setObjectName(QStringLiteral("taskPages"));
+    pages->setAccessibleName(QStringLiteral("Task settings"));
+    pages->addWidget(agroviaPage(QString::fromLatin1(pageNames[0])));
+    pages->addWidget(agroviaPage(QString::fromLatin1(pageNames[1])));
+    pages->addWidget(textPage(
+        QString::fromLatin1(pageNames[2]),
+        {QStringLiteral("Check for erroneous data entries, including missing data"),
+         QStringLiteral(
+             "When needed, the input data in the input data panel can be edited directly.")}));
+    for (int task = 4; task <= 7; ++task)
+        pages->addWidget(textPage(QString::fromLatin1(pageNames[task - 1]), {}));
+    return pages;
+}
+
 } // namespace
 
 const QStringList& taskItems() {
@@ -66,18 +83,7 @@ TaskGroup::TaskGroup(QWidget* parent) : QGroupBox(QStringLiteral("Step 3: Select
     taskList_->setAccessibleName(QStringLiteral("Task"));
     taskList_->addItems(taskItems());
 
-    pages_ = new QStackedWidget; // a page container without tab headers
-    pages_->setObjectName(QStringLiteral("taskPages"));
-    pages_->setAccessibleName(QStringLiteral("Task settings"));
-    pages_->addWidget(agroviaPage(QString::fromLatin1(pageNames[0])));
-    pages_->addWidget(agroviaPage(QString::fromLatin1(pageNames[1])));
-    pages_->addWidget(textPage(
-        QString::fromLatin1(pageNames[2]),
-        {QStringLiteral("Check for erroneous data entries, including missing data"),
-         QStringLiteral(
-             "When needed, the input data in the input data panel can be edited directly.")}));
-    for (int task = 4; task <= 7; ++task)
-        pages_->addWidget(textPage(QString::fromLatin1(pageNames[task - 1]), {}));
+    pages_ = taskPages();
 
     convert_ = new QCheckBox(QStringLiteral("Convert and rearrange for Agrovia use"));
     convert_->setObjectName(QStringLiteral("convertBox"));

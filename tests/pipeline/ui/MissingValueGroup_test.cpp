@@ -1,0 +1,50 @@
+#include "app/RecordingMessenger.h"
+#include "pipeline/ui/MissingValueGroup.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace climora;
+using Events = std::vector<std::string>;
+
+TEST(MissingValueGroup, StartsEnabledWithTheUsualSignAndSubstitution) {
+    RecordingMessenger messenger;
+    MissingValueGroup group(messenger);
+    MissingValueSettings settings = group.settings();
+    EXPECT_TRUE(settings.enabled);
+    EXPECT_EQ(settings.sign, "-99");
+    EXPECT_EQ(settings.substitution, "0.01");
+    EXPECT_EQ(group.title(), "Missing value substitution");
+}
+
+TEST(MissingValueGroup, TheCheckMarkEnablesTheBoxes) {
+    RecordingMessenger messenger;
+    MissingValueGroup group(messenger);
+    auto* sign = group.findChild<QLineEdit*>("missingSignBox");
+    group.findChild<QCheckBox*>("substitutionEnabledBox")->click();
+    EXPECT_FALSE(sign->isEnabled());
+    EXPECT_FALSE(group.findChild<QLineEdit*>("substitutionBox")->isEnabled());
+    group.setSettings({true, "-9999", ""});
+    EXPECT_TRUE(sign->isEnabled());
+    group.setSettings({false, "-9999", ""});
+    EXPECT_FALSE(sign->isEnabled());
+    EXPECT_EQ(group.settings().sign, "-9999");
+    EXPECT_TRUE(messenger.events().empty());
+}
+
+TEST(MissingValueGroup, ASignThatIsNotAnIntegerIsRefusedButKept) {
+    RecordingMessenger messenger;
+    MissingValueGroup group(messenger);
+    auto* sign = group.findChild<QLineEdit*>("missingSignBox");
+    sign->clear();
+    QTest::keyClicks(sign, "-9.5");
+    EXPECT_EQ(sign->text(), "-9.5");
+    const std::string warning =
+        "plain: Only an integer type value is allowed! Correct the setting.";
+    // "", "-" and "-9." are not integers; "-9" is.
+    EXPECT_EQ(messenger.events(), (Events{"tone: error", warning, "tone: error", warning,
+                                          "tone: error", warning, "tone: error", warning}));
+}
