@@ -20,7 +20,7 @@ bool theLastColumn(const ColumnSlots& slots, ColumnSpec& spec, Messenger& messen
     return false;
 }
 
-bool checkInputs(const RunInputs& inputs, const ColumnSpec&, Messenger& messenger) {
+bool checkInputs(const RunInputs& inputs, const ColumnSpec& spec, Messenger& messenger) {
     const char* failure = nullptr;
     if (inputs.inputName.empty())
         failure = "No input file is opened.";
@@ -30,6 +30,8 @@ bool checkInputs(const RunInputs& inputs, const ColumnSpec&, Messenger& messenge
         failure = "No task is selected.";
     else if (inputs.task == 4 && inputs.task4Latitude.empty())
         failure = "No latitude is given.";
+    else if (inputs.task == 4 && !(spec.holds(TMax) && spec.holds(TMin)))
+        failure = "Task 4 needs both T-max and T-min columns.";
     else if (inputs.task == 5 && inputs.task5Latitude.empty())
         failure = "No latitude is given.";
     if (!failure)

@@ -34,6 +34,8 @@ struct RunInputs {
 
 // Each of these reports its failure (error tone, error box) and returns false.
 bool theLastColumn(const ColumnSlots& slots, ColumnSpec& spec, Messenger& messenger);
+// checkInputs reads the slots' variables from `spec`: call
+// assignVariableIndexAndUnitIndexToColumn first.
 bool checkInputs(const RunInputs& inputs, const ColumnSpec& spec, Messenger& messenger);
 void assignVariableIndexAndUnitIndexToColumn(const ColumnSlots& slots, ColumnSpec& spec);
 bool assignUnit(const ColumnSlots& slots, ColumnSpec& spec, Messenger& messenger);

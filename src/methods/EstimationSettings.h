@@ -10,11 +10,13 @@ struct EstimationSettings {
     std::string task4Latitude;
     int solarRegion = 1; // 1 Mid-West of USA, 2 continental, 3 coastal
     std::string task5Latitude;
-    int climateZone = 1;
-    int panKind = 1;
-    std::string fetch = "1000";
+    int climateZone = 1; // 1 cold / temperate, 2 dry tropical, 3 humid tropical
+    int panKind = 1;     // 1..4 Class-A green, Class-A dry, Colorado green, Colorado dry; 5 unknown
+    std::string fetch = "1000"; // metres, a whole number; empty means 500
     std::string task7Latitude;
     std::string elevation;
+
+    bool operator==(const EstimationSettings&) const = default;
 };
 
 } // namespace climora

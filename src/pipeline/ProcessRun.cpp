@@ -39,13 +39,14 @@ bool prepareRun(const ProcessRequest& request, TaskContext& context) {
         return false;
     state.columnCount = spec.columnCount;
     state.convertAndRearrange = request.convertEnabled && request.convertChecked;
+    // Only fills the spec from the slots; checkInputs needs the variables.
+    assignVariableIndexAndUnitIndexToColumn(request.slots, spec);
     RunInputs inputs{request.inputName, request.rowsText, request.task,
                      request.estimation.task4Latitude, request.estimation.task5Latitude};
     if (!checkInputs(inputs, spec, context.messenger))
         return false;
     request.saveInput(context.work.file("Input.~"));
     removeEndNotes(context);
-    assignVariableIndexAndUnitIndexToColumn(request.slots, spec);
     return assignUnit(request.slots, spec, context.messenger);
 }
 

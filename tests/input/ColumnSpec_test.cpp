@@ -74,6 +74,39 @@ TEST(CheckInputs, ReportsOnlyTheFirstFailureInOrder) {
     EXPECT_EQ(check(inputs), errorEvents("No input file is opened."));
 }
 
+TEST(CheckInputs, Task4NeedsBothTemperatureColumnsAfterItsLatitude) {
+    ColumnSpec spec;
+    spec.variable.fill(NoVariable);
+    spec.variable[0] = Year;
+    spec.variable[1] = DOY;
+    spec.variable[2] = TMin;
+    spec.columnCount = 3;
+    RunInputs inputs = completeInputs();
+    inputs.task = 4;
+    RecordingMessenger noLatitude;
+    EXPECT_FALSE(checkInputs(inputs, spec, noLatitude));
+    EXPECT_EQ(noLatitude.events(), errorEvents("No latitude is given."));
+
+    inputs.task4Latitude = "40.8";
+    RecordingMessenger onlyTMin;
+    EXPECT_FALSE(checkInputs(inputs, spec, onlyTMin));
+    EXPECT_EQ(onlyTMin.events(), errorEvents("Task 4 needs both T-max and T-min columns."));
+
+    spec.variable[3] = TMax; // beyond the column count: not a column of the run
+    RecordingMessenger outside;
+    EXPECT_FALSE(checkInputs(inputs, spec, outside));
+    spec.columnCount = 4;
+    RecordingMessenger both;
+    EXPECT_TRUE(checkInputs(inputs, spec, both));
+    EXPECT_TRUE(both.events().empty());
+
+    inputs.task = 5; // other tasks do not ask for temperatures
+    inputs.task5Latitude = "40.8";
+    spec.variable[3] = Solar;
+    RecordingMessenger task5;
+    EXPECT_TRUE(checkInputs(inputs, spec, task5));
+}
+
 TEST(Units, MeasuredVariablesNeedAUnitExceptSingleUnitOnes) {
     ColumnSlots slots;
     slots.chooseVariable(0, Year);

@@ -173,18 +173,6 @@ TEST_F(Process, MissingValuesShowTheirReportAndRemoveTheInput) {
     EXPECT_FALSE(exists("Input.~"));
 }
 
-TEST_F(Process, TasksNotInThisVersionSayTheyAreNotAvailable) {
-    slots({{Year, -1}, {DOY, -1}});
-    request.task = 5;
-    request.estimation.task5Latitude = "40.8";
-    request.convertEnabled = request.convertChecked = true;
-    request.rowsText = "0";
-    inputPanel = {"2005 1"};
-    ProcessOutcome outcome = run();
-    EXPECT_EQ(outcome.end, RunEnd::Stopped);
-    EXPECT_EQ(events(), (Lines{"tone: error", "error: Task 5 is not available in this version."}));
-}
-
 TEST_F(Process, AnUnreadableNumberEndsTheRunWithAnExceptionAfterThePanelWasEmptied) {
     slots({{Year, -1}, {DOY, -1}});
     request.rowsText = "0";

@@ -1,0 +1,62 @@
+#include "methods/EstimationRun.h"
+
+#include "app/TextFile.h"
+#include "methods/EstimationAssembly.h"
+#include "pipeline/Conversion.h"
+#include "pipeline/FixedText.h"
+#include "pipeline/NumberReader.h"
+#include "pipeline/RowParser.h"
+
+#include <cmath>
+
+namespace climora {
+
+namespace {
+
+// The pass over the data rows; false when it stopped on a reported problem.
+bool estimateRows(TaskContext& context, RowEstimator& estimator, int decimals) {
+    TextLineReader input(context.work.file("Input.~"));
+    std::string line;
+    for (long long k = 0; k < context.state.rowsBeforeData && input.next(line); ++k) {
+    }
+    TextLineWriter out(context.work.file("Out.~"));
+    NumberReader rows(input);
+    std::string failure;
+    while (!rows.atEnd()) {
+        if (!readRow(rows, context.spec, context.record))
+            break;
+        double value = estimator.estimate(context.record, failure);
+        if (failure.empty() && !std::isfinite(value))
+            failure = notFiniteText;
+        if (!failure.empty()) {
+            out.close();
+            context.messenger.reportError(failure);
+            context.state.abort = true;
+            return false;
+        }
+        line.clear();
+        appendFixed(line, value, decimals);
+        out.line(line);
+        context.gauge.step();
+        rows.skipLine();
+    }
+    out.close();
+    return true;
+}
+
+} // namespace
+
+void runEstimation(TaskContext& context, RowEstimator& estimator, const EstimateKind& kind) {
+    if (!estimateRows(context, estimator, kind.decimals))
+        return;
+    long long& rows = context.state.rowsBeforeData;
+    if (!context.state.convertAndRearrange) {
+        assembleAppendedColumn(context.work, rows, estimator.description(false));
+        return;
+    }
+    assembleConversionInput(context.work, rows, estimator.description(true));
+    context.spec.unitTexts[kind.variable - firstMeasured] = kind.unitText;
+    convertRearrange(context);
+}
+
+} // namespace climora
