@@ -5,6 +5,7 @@
 #include "input/ColumnSpec.h"
 #include "pipeline/OutputPanel.h"
 #include "pipeline/TaskContext.h"
+#include "testing/CountingGauge.h"
 #include "testing/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -15,15 +16,6 @@
 #include <vector>
 
 namespace climora::testing {
-
-// A gauge that counts what it is asked to do.
-struct CountingGauge : ActivityGauge {
-    int steps = 0;
-    bool visible = false;
-    void show() override { visible = true; }
-    void hide() override { visible = false; }
-    void step() override { ++steps; }
-};
 
 // A work folder with Input.~, a column specification and a context for one
 // step of a run.

@@ -48,7 +48,7 @@ TEST_F(AlignInputData, RewritesDataRowsAndKeepsHeaderLines) {
     EXPECT_FALSE(workFileExists("Input.~"));
     EXPECT_EQ(readBytes(folder / "Output.~"),
               "Station 3-A, 12 m\r\nYear Day Tmax\r\n2005\t1\t12.5\t\r\n-\t\r\n");
-    EXPECT_FALSE(gauge.shown);
+    EXPECT_FALSE(gauge.visible);
     EXPECT_EQ(gauge.steps, (3 + 1) + (1 + 1)); // per number and per line end
 }
 
@@ -73,5 +73,5 @@ TEST_F(AlignInputData, UnwritableTemporaryLeavesThePanelAlone) {
     ASSERT_EQ(events().size(), 2u);
     EXPECT_EQ(events()[0], "tone: error");
     EXPECT_NE(events()[1].find("Output.~"), std::string::npos);
-    EXPECT_FALSE(gauge.shown);
+    EXPECT_FALSE(gauge.visible);
 }

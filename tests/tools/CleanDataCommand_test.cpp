@@ -26,7 +26,7 @@ TEST_F(CleanInputData, BlanksFlagsInDataRowsOnlyAndKeepsColumnsInPlace) {
     EXPECT_FALSE(workFileExists("Input.~"));
     EXPECT_FALSE(workFileExists("Output.~"));
     EXPECT_EQ(gauge.steps, 2);
-    EXPECT_FALSE(gauge.shown);
+    EXPECT_FALSE(gauge.visible);
 }
 
 TEST_F(CleanInputData, ExplanationComesBeforeTheChecks) {
@@ -48,7 +48,7 @@ TEST_F(CleanInputData, UnwritableTemporaryLeavesThePanelAlone) {
     ASSERT_EQ(events().size(), 2u);
     EXPECT_EQ(events()[0], "tone: error");
     EXPECT_NE(events()[1].find("Output.~"), std::string::npos);
-    EXPECT_FALSE(gauge.shown);
+    EXPECT_FALSE(gauge.visible);
 }
 
 TEST_F(CleanInputData, MarkerFollowsTheCheckBoxOnlyWhenClosedWithOk) {

@@ -52,7 +52,7 @@ TEST_F(RemoveColumns, RewritesRowsReplacesPanelThenTellsTheUser) {
               "Year Day Solar Tmax\r\n2005 32 12.5 3.1\r\n2005 33 M 4\r\n");
     EXPECT_TRUE(workFileExists("Output.~"));
     EXPECT_EQ(gauge.steps, 2);
-    EXPECT_FALSE(gauge.shown);
+    EXPECT_FALSE(gauge.visible);
 }
 
 TEST_F(RemoveColumns, WindowNeedsTheRowsBoxButNoInputName) {
@@ -71,5 +71,5 @@ TEST_F(RemoveColumns, UnwritableTemporaryLeavesThePanelAlone) {
     ASSERT_EQ(events().size(), 2u);
     EXPECT_EQ(events()[0], "tone: error");
     EXPECT_NE(events()[1].find("Input.~"), std::string::npos);
-    EXPECT_FALSE(gauge.shown);
+    EXPECT_FALSE(gauge.visible);
 }

@@ -2,6 +2,7 @@
 
 #include "app/RecordingMessenger.h"
 #include "app/WorkFolder.h"
+#include "testing/CountingGauge.h"
 #include "testing/TempFolder.h"
 #include "tools/ToolCommand.h"
 
@@ -12,20 +13,6 @@
 #include <vector>
 
 namespace climora::testing {
-
-// Counts what a tool does with the gauge.
-class CountingGauge : public ActivityGauge {
-  public:
-    void show() override {
-        shown = true;
-        ++shows;
-    }
-    void hide() override { shown = false; }
-    void step() override { ++steps; }
-    bool shown = false;
-    int shows = 0;
-    long long steps = 0;
-};
 
 // A work folder, the ports and a panel that records its replacement.
 class ToolFixture : public ::testing::Test {

@@ -107,8 +107,8 @@ void MainWindow::applyStartupOptions() {
     elastic_->setChecked(options.elasticWindow);
     horizontalScroll_->setChecked(options.horizontalScrollBar);
     enableSpacer_->setChecked(options.enableSpacer);
-    missingGroup_->restore(options.substitutionEnabled, QString::fromStdString(options.missingSign),
-                           QString::fromStdString(options.substitution));
+    missingGroup_->setSettings(
+        {options.substitutionEnabled, options.missingSign, options.substitution});
     // The stored choices take effect at once, so menu and window agree.
     scaler_->setEnabled(options.elasticWindow);
     inputGroup_->setHorizontalScrollBar(options.horizontalScrollBar);
@@ -123,9 +123,10 @@ Options MainWindow::currentOptions() const {
     options.elasticWindow = elastic_->isChecked();
     options.horizontalScrollBar = horizontalScroll_->isChecked();
     options.enableSpacer = enableSpacer_->isChecked();
-    options.substitutionEnabled = missingGroup_->isSubstitutionEnabled();
-    options.missingSign = missingGroup_->sign().toStdString();
-    options.substitution = missingGroup_->substitution().toStdString();
+    MissingValueSettings missing = missingGroup_->settings();
+    options.substitutionEnabled = missing.enabled;
+    options.missingSign = missing.sign;
+    options.substitution = missing.substitution;
     return options;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Messenger.h"
+#include "pipeline/RowExtraction.h"
 
 #include <QGroupBox>
 
@@ -10,22 +11,16 @@ class QLineEdit;
 
 namespace climora {
 
-// "Missing value substitution": the "Enabled" box, the sign of missing
-// values and the text that replaces them.
+// "Missing value substitution": whether the run replaces the missing-value
+// sign, the sign (an integer) and the text that replaces it.
 class MissingValueGroup : public QGroupBox {
     Q_OBJECT
   public:
-    MissingValueGroup(Messenger& messenger, QWidget* parent = nullptr);
+    explicit MissingValueGroup(Messenger& messenger, QWidget* parent = nullptr);
 
-    bool isSubstitutionEnabled() const;
-    QString sign() const;
-    QString substitution() const;
-    // Restores the stored settings (no check while the sign is set).
-    void restore(bool enabled, const QString& sign, const QString& substitution);
-
-    QCheckBox* enabledBox() const { return enabled_; }
-    QLineEdit* signBox() const { return sign_; }
-    QLineEdit* substitutionBox() const { return substitution_; }
+    MissingValueSettings settings() const;
+    // As restored at start-up; the check mark enables the boxes as a click does.
+    void setSettings(const MissingValueSettings& settings);
 
   private:
     void applyEnabled();

@@ -53,8 +53,8 @@ TEST_F(MainWindowTest, StartsWithShippedSettingsAndWritesSevenLinesAtExit) {
     EXPECT_EQ(window->windowTitle(), "Climora");
     EXPECT_TRUE(messenger.events().empty());
     EXPECT_TRUE(std::filesystem::exists(home.workFolder() / "TemplateList.clx"));
-    EXPECT_EQ(window->missingValueGroup()->sign(), "-99");
-    EXPECT_TRUE(window->missingValueGroup()->isSubstitutionEnabled());
+    EXPECT_EQ(window->missingValueGroup()->settings().sign, "-99");
+    EXPECT_TRUE(window->missingValueGroup()->settings().enabled);
     EXPECT_FALSE(window->inputGroup()->spacer()->isEnabled());
     window->show();
     climora::testing::saveScreenshot(window.get(), "main-window");
