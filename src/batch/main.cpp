@@ -224,7 +224,7 @@ void applyOption(const std::string& option, Arguments& args, BatchOptions& optio
         request.rowsText = rowsOption(args.value(option));
         options.rowsGiven = true;
     } else if (option == "--columns") {
-        request.slots = parseColumns(args.value(option));
+        request.columnSlots = parseColumns(args.value(option));
         options.columnsGiven = true;
     } else if (option == "--template")
         options.templateName = args.value(option);
@@ -373,7 +373,7 @@ bool applyTemplateOption(BatchOptions& options, Messenger& messenger) {
     if (!options.rowsGiven)
         options.request.rowsText = rows;
     if (!options.columnsGiven)
-        options.request.slots = slots;
+        options.request.columnSlots = slots;
     return true;
 }
 

@@ -35,19 +35,19 @@ const std::string& latitudeBoxOf(const EstimationSettings& settings, int task) {
 bool prepareRun(const ProcessRequest& request, TaskContext& context) {
     RunState& state = context.state;
     ColumnSpec& spec = context.spec;
-    if (!theLastColumn(request.slots, spec, context.messenger))
+    if (!theLastColumn(request.columnSlots, spec, context.messenger))
         return false;
     state.columnCount = spec.columnCount;
     state.convertAndRearrange = request.convertEnabled && request.convertChecked;
     // Only fills the spec from the slots; checkInputs needs the variables.
-    assignVariableIndexAndUnitIndexToColumn(request.slots, spec);
+    assignVariableIndexAndUnitIndexToColumn(request.columnSlots, spec);
     RunInputs inputs{request.inputName, request.rowsText, request.task,
                      request.estimation.task4Latitude, request.estimation.task5Latitude};
     if (!checkInputs(inputs, spec, context.messenger))
         return false;
     request.saveInput(context.work.file("Input.~"));
     removeEndNotes(context);
-    return assignUnit(request.slots, spec, context.messenger);
+    return assignUnit(request.columnSlots, spec, context.messenger);
 }
 
 // Extraction, missing values, checkup and the task; false when a step stopped.

@@ -19,7 +19,7 @@ struct ProcessRequest {
     std::string inputName; // the input-name box
     std::string rowsText;  // "Rows before data start", as shown
     int task = 0;          // 1..7, 0 when the task list has no selection
-    ColumnSlots slots;
+    ColumnSlots columnSlots;
     bool convertEnabled = false; // "Convert and rearrange for Agrovia use"
     bool convertChecked = false;
     MissingValueSettings missingValues;

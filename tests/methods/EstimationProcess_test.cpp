@@ -32,12 +32,12 @@ class Task4Process : public ::testing::Test {
             inputSaved = true;
             writeTextLines(file, {"Station", "2005 182 30 15"});
         };
-        request.slots.chooseVariable(0, Year);
-        request.slots.chooseVariable(1, DOY);
+        request.columnSlots.chooseVariable(0, Year);
+        request.columnSlots.chooseVariable(1, DOY);
     }
     void temperature(int slot, int variable) {
-        request.slots.chooseVariable(slot, variable);
-        request.slots[slot].unit = 0; // oC
+        request.columnSlots.chooseVariable(slot, variable);
+        request.columnSlots[slot].unit = 0; // oC
     }
 };
 

@@ -53,9 +53,9 @@ class Process : public ::testing::Test {
     void slots(std::initializer_list<std::pair<int, int>> variablesAndUnits) {
         int k = 0;
         for (auto [variable, unit] : variablesAndUnits) {
-            request.slots.chooseVariable(k, variable);
+            request.columnSlots.chooseVariable(k, variable);
             if (unit >= 0)
-                request.slots[k].unit = unit;
+                request.columnSlots[k].unit = unit;
             ++k;
         }
     }
@@ -66,7 +66,7 @@ class Process : public ::testing::Test {
 
 TEST_F(Process, TheColumnCheckComesFirstAndNothingIsWritten) {
     for (int k = 0; k < slotCount; ++k)
-        request.slots.chooseVariable(k, Ignore);
+        request.columnSlots.chooseVariable(k, Ignore);
     request.rowsText = "";
     ProcessOutcome outcome = run();
     EXPECT_EQ(outcome.end, RunEnd::Stopped);

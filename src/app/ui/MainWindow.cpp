@@ -1,34 +1,55 @@
 #include "app/ui/MainWindow.h"
 
 #include "app/Command.h"
+#include "app/HelpTopics.h"
 #include "app/ui/ElasticScaler.h"
-#include "input/InputFile.h"
+#include "app/ui/HelpWindow.h"
+#include "explorer/ui/ExplorerWindow.h"
 #include "input/ui/ColumnSlotsWidget.h"
 #include "input/ui/InputGroup.h"
 #include "input/ui/InputNameBox.h"
 #include "input/ui/RowsBox.h"
+#include "methods/ui/Task4Page.h"
+#include "methods/ui/Task5Page.h"
+#include "methods/ui/Task6Page.h"
+#include "methods/ui/Task7Page.h"
+#include "output/ui/OutputGroup.h"
 #include "pipeline/ui/MissingValueGroup.h"
+#include "pipeline/ui/TaskGroup.h"
+#include "templates/DataTemplate.h"
+#include "templates/TemplateStore.h"
+#include "templates/ui/TemplateComboBox.h"
+#include "templates/ui/TemplateCommands.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QHBoxLayout>
-#include <QMenuBar>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSplitter>
 #include <QVBoxLayout>
 
 namespace climora {
 
 MainWindow::MainWindow(const std::filesystem::path& installFolder, Messenger& messenger,
-                       FileDialogs& fileDialogs, QWidget* parent)
-    : QMainWindow(parent), messenger_(messenger), fileDialogs_(fileDialogs) {
+                       FileDialogs& fileDialogs, DesktopOpener& desktopOpener, QWidget* parent)
+    : QMainWindow(parent), messenger_(messenger), fileDialogs_(fileDialogs),
+      desktopOpener_(desktopOpener) {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QStringLiteral("Climora"));
     buildWidgets();
     buildMenus();
     frame_ = startUp(installFolder, messenger_);
+    templates_ = std::make_unique<TemplateStore>(*frame_.workFolder);
+    fillTemplateDropDown(*templates_, *templateBox_, messenger_);
+    connectGroups();
+    bindHelpTopics();
     applyStartupOptions();
     resize(1280, 800);
 }
+
+MainWindow::~MainWindow() = default;
 
 void MainWindow::buildWidgets() {
     auto* central = new QWidget(this);
@@ -37,69 +58,89 @@ void MainWindow::buildWidgets() {
 
     openButton_ = new QPushButton(QStringLiteral("Step 1: Open input file..."), central);
     openButton_->setObjectName(QStringLiteral("openInputButton"));
-    openButton_->setAccessibleName(QStringLiteral("Step 1: Open input file..."));
     nameBox_ = new InputNameBox(central);
-    connect(openButton_, &QPushButton::clicked, this, &MainWindow::openInputFile);
-
+    explorerButton_ = new QPushButton(QStringLiteral("Climora Explorer"), central);
+    explorerButton_->setObjectName(QStringLiteral("explorerButton"));
+    explorerButton_->setToolTip(
+        QStringLiteral("Open Internet Weather  Explorer to download weather data"));
     auto* topRow = new QHBoxLayout;
     topRow->addWidget(openButton_);
     topRow->addWidget(nameBox_);
     topRow->addStretch();
+    topRow->addWidget(explorerButton_);
 
     inputGroup_ = new InputGroup(central);
+    templateBox_ = new TemplateComboBox(central);
+    auto* templateLabel = new QLabel(QStringLiteral("Data template"), central);
+    templateLabel->setObjectName(QStringLiteral("templateLabel"));
+    templateLabel->setBuddy(templateBox_);
+    inputGroup_->addTemplateBox(templateLabel, templateBox_);
+
     missingGroup_ = new MissingValueGroup(messenger_, central);
-
+    taskGroup_ = new TaskGroup(central);
+    taskGroup_->setPageWidget(4, new Task4Page);
+    taskGroup_->setPageWidget(5, new Task5Page);
+    taskGroup_->setPageWidget(6, new Task6Page);
+    taskGroup_->setPageWidget(7, new Task7Page);
+    missingGroup_->setMaximumWidth(360);
+    taskGroup_->setMaximumWidth(360);
     auto* side = new QVBoxLayout;
+    side->setContentsMargins(0, 0, 0, 0);
     side->addWidget(missingGroup_);
-    side->addStretch();
+    side->addWidget(taskGroup_, 1);
 
-    auto* middle = new QHBoxLayout;
-    middle->addWidget(inputGroup_, 1);
-    middle->addLayout(side);
+    auto* upper = new QWidget(central);
+    auto* upperLayout = new QHBoxLayout(upper);
+    upperLayout->setContentsMargins(0, 0, 0, 0);
+    upperLayout->addWidget(inputGroup_, 1);
+    upperLayout->addLayout(side);
+
+    outputGroup_ = new OutputGroup(frame_, messenger_, fileDialogs_, desktopOpener_, central);
+    auto* splitter = new QSplitter(Qt::Vertical, central);
+    splitter->setObjectName(QStringLiteral("panelSplitter"));
+    splitter->setChildrenCollapsible(false);
+    splitter->addWidget(upper);
+    splitter->addWidget(outputGroup_);
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 2);
 
     auto* layout = new QVBoxLayout(central);
     layout->addLayout(topRow);
-    layout->addLayout(middle, 1);
+    layout->addWidget(splitter, 1);
 
     scaler_ = new ElasticScaler(this, central);
-    connect(scaler_, &ElasticScaler::scaleChanged, inputGroup_->slotsWidget(),
-            &ColumnSlotsWidget::setScale);
 }
 
-void MainWindow::buildMenus() {
-    fileMenu_ = menuBar()->addMenu(QStringLiteral("&File"));
-    fileMenu_->setObjectName(QStringLiteral("fileMenu"));
-    QAction* save = fileMenu_->addAction(QStringLiteral("Save input file..."), this,
-                                         &MainWindow::saveInputFile);
-    save->setObjectName(QStringLiteral("saveInputAction"));
-    fileMenu_->addSeparator();
-    QAction* exit = fileMenu_->addAction(QStringLiteral("Exit"), this, &QWidget::close);
-    exit->setObjectName(QStringLiteral("exitAction"));
-    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+void MainWindow::connectGroups() {
+    connect(openButton_, &QPushButton::clicked, this, &MainWindow::openInputFile);
+    connect(explorerButton_, &QPushButton::clicked, this, &MainWindow::openExplorer);
+    connect(scaler_, &ElasticScaler::scaleChanged, inputGroup_->slotsWidget(),
+            &ColumnSlotsWidget::setScale);
+    connect(inputGroup_, &InputGroup::resetPressed, this,
+            [this] { templateBox_->selectPosition(-1); });
+    connect(templateBox_, &TemplateComboBox::templateChosen, this,
+            &MainWindow::applySelectedTemplate);
+    connect(taskGroup_, &TaskGroup::processClicked, this, &MainWindow::process);
+    auto* panPage = static_cast<Task6Page*>(taskGroup_->page(6));
+    connect(panPage, &Task6Page::helpRequested, this,
+            [this](int topic) { openHelp(*frame_.workFolder, topic); });
+    outputGroup_->setInputNameSource([this] { return nameBox_->text().toStdString(); });
+    connect(outputGroup_, &OutputGroup::loadBackRequested, this,
+            [this](const QString& name, const QStringList& lines) {
+                nameBox_->setName(name);
+                layOutInputName();
+                inputGroup_->panel()->setPlainText(lines.join(QLatin1Char('\n')));
+            });
+    connect(outputGroup_, &OutputGroup::updateRequested, this,
+            [this] { outputGroup_->updateWeatherFile(taskGroup_->task()); });
+}
 
-    controlMenu_ = menuBar()->addMenu(QStringLiteral("&Control"));
-    controlMenu_->setObjectName(QStringLiteral("controlMenu"));
-    QAction* caption = controlMenu_->addAction(QStringLiteral("(Check / uncheck below)"));
-    caption->setObjectName(QStringLiteral("checkCaption"));
-    caption->setEnabled(false);
-    auto addCheck = [this](const QString& text, const QString& name) {
-        QAction* action = controlMenu_->addAction(text);
-        action->setObjectName(name);
-        action->setCheckable(true);
-        return action;
-    };
-    elastic_ = addCheck(QStringLiteral("  Elastic window"), QStringLiteral("elasticAction"));
-    horizontalScroll_ = addCheck(QStringLiteral("  Show horizontal scroll bar"),
-                                 QStringLiteral("horizontalScrollAction"));
-    enableSpacer_ =
-        addCheck(QStringLiteral("  Enable spacer"), QStringLiteral("enableSpacerAction"));
-    connect(elastic_, &QAction::triggered, scaler_, &ElasticScaler::setEnabled);
-    connect(horizontalScroll_, &QAction::triggered, inputGroup_,
-            &InputGroup::setHorizontalScrollBar);
-    connect(enableSpacer_, &QAction::triggered, inputGroup_, &InputGroup::setSpacerEnabled);
-
-    helpMenu_ = menuBar()->addMenu(QStringLiteral("&Help"));
-    helpMenu_->setObjectName(QStringLiteral("helpMenu"));
+void MainWindow::bindHelpTopics() {
+    bindHelpTopic(inputGroup_->panel(), help::inputPanel);
+    bindHelpTopic(inputGroup_->rowsBox(), help::rowsBeforeData);
+    if (auto* list = taskGroup_->findChild<QComboBox*>(QStringLiteral("taskList")))
+        bindHelpTopic(list, help::taskList);
+    installContextHelp(this, *frame_.workFolder, QKeySequence(Qt::SHIFT | Qt::Key_F1));
 }
 
 void MainWindow::applyStartupOptions() {
@@ -130,27 +171,13 @@ Options MainWindow::currentOptions() const {
     return options;
 }
 
-void MainWindow::openInputFile() {
-    runCommand(messenger_, [this] {
-        auto opened = climora::openInputFile(fileDialogs_, messenger_, frame_.defaultInputFolder);
-        if (!opened)
-            return;
-        inputGroup_->panel()->clear();
-        nameBox_->setName(QString::fromStdString(opened->name));
-        layOutInputName();
-        if (opened->lines)
-            inputGroup_->setPanelLines(*opened->lines);
-    });
+std::string MainWindow::rowsText() const {
+    return inputGroup_->rowsBox()->text().toStdString();
 }
 
-void MainWindow::saveInputFile() {
-    runCommand(messenger_, [this] {
-        climora::saveInputFile(inputGroup_->panelLines(), fileDialogs_, frame_.defaultInputFolder);
-    });
-}
-
+// The name box may grow into the room between the two buttons.
 void MainWindow::layOutInputName() {
-    int room = inputGroup_->width() - openButton_->width();
+    int room = inputGroup_->width() - openButton_->width() - explorerButton_->width();
     nameBox_->setAvailableWidth(std::max(0, room));
 }
 
@@ -160,11 +187,21 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (!shutDown_) {
-        shutDown_ = true;
-        runCommand(messenger_, [this] { shutDown(frame_, currentOptions()); });
-    }
+    shutDown();
     event->accept();
+}
+
+// Temporaries, the option file, then the last session template.
+void MainWindow::shutDown() {
+    if (shutDown_)
+        return;
+    shutDown_ = true;
+    ExplorerWindow::closeCurrent();
+    runCommand(messenger_, [this] { climora::shutDown(frame_, currentOptions()); });
+    runCommand(messenger_, [this] {
+        templates_->saveTheTemplate(
+            templateFromSlots(rowsText(), inputGroup_->slotsWidget()->columnSlots()));
+    });
 }
 
 } // namespace climora

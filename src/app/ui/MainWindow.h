@@ -3,9 +3,12 @@
 #include "app/AppFrame.h"
 #include "app/FileDialogs.h"
 #include "app/Messenger.h"
+#include "explorer/ExplorerHost.h"
+#include "output/DesktopOpener.h"
 
 #include <QMainWindow>
 #include <filesystem>
+#include <memory>
 
 class QAction;
 class QMenu;
@@ -17,28 +20,64 @@ class ElasticScaler;
 class InputGroup;
 class InputNameBox;
 class MissingValueGroup;
+class OutputGroup;
+class TaskGroup;
+class TemplateComboBox;
+class TemplateStore;
+struct ToolContext;
+struct ProcessRequest;
 
 // The main window: assembles the groups, owns the menus and runs start-up
 // and shutdown. The groups do their own work; this class connects them.
-class MainWindow : public QMainWindow {
+// Construction and the frame live in MainWindow.cpp, the menu commands in
+// MainWindowCommands.cpp, the Process run and the explorer's requests in
+// MainWindowProcess.cpp.
+class MainWindow : public QMainWindow, public ExplorerHost {
     Q_OBJECT
   public:
     MainWindow(const std::filesystem::path& installFolder, Messenger& messenger,
-               FileDialogs& fileDialogs, QWidget* parent = nullptr);
+               FileDialogs& fileDialogs, DesktopOpener& desktopOpener, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     FrameState& frame() { return frame_; }
     InputGroup* inputGroup() const { return inputGroup_; }
     InputNameBox* inputNameBox() const { return nameBox_; }
     MissingValueGroup* missingValueGroup() const { return missingGroup_; }
+    TaskGroup* taskGroup() const { return taskGroup_; }
+    OutputGroup* outputGroup() const { return outputGroup_; }
+    TemplateComboBox* templateBox() const { return templateBox_; }
+    QPushButton* explorerButton() const { return explorerButton_; }
     QAction* elasticAction() const { return elastic_; }
     QAction* horizontalScrollAction() const { return horizontalScroll_; }
     QAction* spacerAction() const { return enableSpacer_; }
+    QAction* action(const QString& objectName) const;
 
     // The switches and missing-value texts as the controls hold them now.
     Options currentOptions() const;
 
     void openInputFile();
     void saveInputFile();
+    void process();
+    void cleanInputData();
+    void alignInputData();
+    void removeInputDataColumns();
+    void editDefaultFolders();
+    void applySelectedTemplate() override;
+    void retrieveLastSessionTemplate();
+    void saveCurrentDataTemplate();
+    void manageTemplateList();
+    void openExplorer();
+    void showAbout();
+
+    // ExplorerHost
+    void setInputText(const std::string& text) override;
+    void setInputName(const std::string& name) override;
+    void selectFirstTemplate() override;
+    std::string defaultInputFolder() const override { return frame_.defaultInputFolder; }
+    const WorkFolder& workFolder() const override { return *frame_.workFolder; }
+    Messenger& messenger() override { return messenger_; }
+    FileDialogs& fileDialogs() override { return fileDialogs_; }
+    void setExplorerOpen(bool open) override { frame_.explorerOpen = open; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -47,23 +86,39 @@ class MainWindow : public QMainWindow {
   private:
     void buildWidgets();
     void buildMenus();
+    void buildFileMenu();
+    void buildControlMenu();
+    void buildHelpMenu();
+    void connectGroups();
+    void bindHelpTopics();
     void applyStartupOptions();
     void layOutInputName();
+    void shutDown();
+    ProcessRequest processRequest() const;
+    ToolContext toolContext();
+    std::string rowsText() const;
+    // Applies a template command to the rows box and the slots, then shows
+    // them again whatever the outcome.
+    template <typename Command> void changeSpecification(Command&& command);
 
     Messenger& messenger_;
     FileDialogs& fileDialogs_;
+    DesktopOpener& desktopOpener_;
     FrameState frame_;
+    std::unique_ptr<TemplateStore> templates_;
     bool shutDown_ = false;
 
     QPushButton* openButton_ = nullptr;
     InputNameBox* nameBox_ = nullptr;
+    QPushButton* explorerButton_ = nullptr;
     InputGroup* inputGroup_ = nullptr;
+    TemplateComboBox* templateBox_ = nullptr;
     MissingValueGroup* missingGroup_ = nullptr;
+    TaskGroup* taskGroup_ = nullptr;
+    OutputGroup* outputGroup_ = nullptr;
     ElasticScaler* scaler_ = nullptr;
 
-    QMenu* fileMenu_ = nullptr;
     QMenu* controlMenu_ = nullptr;
-    QMenu* helpMenu_ = nullptr;
     QAction* elastic_ = nullptr;
     QAction* horizontalScroll_ = nullptr;
     QAction* enableSpacer_ = nullptr;

@@ -3,19 +3,24 @@
 #include "app/ui/QtFileDialogs.h"
 #include "app/ui/QtMessenger.h"
 #include "app/ui/TerminationWatcher.h"
+#include "output/ui/QtDesktopOpener.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QScreen>
 
 int main(int argc, char** argv) {
+    // The explorer's web engine needs this before the application exists;
+    // the engine itself starts only when the explorer is opened.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Climora"));
     std::filesystem::path installFolder = climora::findInstallFolder(
         QCoreApplication::applicationDirPath().toStdString(), QDir::currentPath().toStdString());
     climora::QtMessenger messenger;
     climora::QtFileDialogs fileDialogs;
-    climora::MainWindow window(installFolder, messenger, fileDialogs);
+    climora::QtDesktopOpener desktopOpener;
+    climora::MainWindow window(installFolder, messenger, fileDialogs, desktopOpener);
     messenger.setParent(&window);
     fileDialogs.setParent(&window);
     if (QScreen* screen = window.screen()) {

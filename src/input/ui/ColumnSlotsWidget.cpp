@@ -140,8 +140,8 @@ void ColumnSlotsWidget::alignColumnBoxes() {
                                       px(16));
     }
     int width = captionWidth + (slotCount - 1) * geometry.pitch + geometry.boxWidth;
-    setMinimumSize(px(width), px(unitTop + boxHeight + 2));
-    setMaximumHeight(px(unitTop + boxHeight + 2));
+    setFixedSize(px(width), px(unitTop + boxHeight + 2));
+    emit layoutChanged();
 }
 
 } // namespace climora

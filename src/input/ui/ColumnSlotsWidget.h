@@ -33,6 +33,8 @@ class ColumnSlotsWidget : public QWidget {
 
   signals:
     void slotsChanged();
+    // The boxes moved or changed size (spacer or scale).
+    void layoutChanged();
 
   private:
     void variableChosen(int slot, int variable);

@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -45,7 +47,6 @@ InputGroup::InputGroup(QWidget* parent)
     panel_->setAccessibleName(QStringLiteral("Input data"));
     panel_->setLineWrapMode(QPlainTextEdit::NoWrap);
     panel_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    panel_->setProperty("helpTopic", 1270);
     setHorizontalScrollBar(false);
 
     rows_ = new RowsBox(this);
@@ -71,21 +72,40 @@ InputGroup::InputGroup(QWidget* parent)
     controlsRow_ = new QHBoxLayout;
     controlsRow_->addWidget(rowsLabel);
     controlsRow_->addWidget(rows_);
-    controlsRow_->addSpacing(16);
-    controlsRow_->addWidget(reset_);
-    controlsRow_->addSpacing(16);
-    controlsRow_->addWidget(spacerLabel_);
-    controlsRow_->addWidget(spacer_);
     controlsRow_->addStretch();
 
+    auto* resetRow = new QHBoxLayout;
+    resetRow->addWidget(reset_);
+    resetRow->addSpacing(16);
+    resetRow->addWidget(spacerLabel_);
+    resetRow->addWidget(spacer_);
+    resetRow->addStretch();
+
+    // Wide spacer settings (or a narrow window) scroll the slots sideways.
+    auto* slotsArea = new QScrollArea(this);
+    slotsArea->setObjectName(QStringLiteral("columnSlotsArea"));
+    slotsArea->setAccessibleName(QStringLiteral("Column slots"));
+    slotsArea->setFrameShape(QFrame::NoFrame);
+    slotsArea->setWidget(slots_);
+    slotsArea->setWidgetResizable(false);
+    slotsArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    slotsArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    slotsArea->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    slotsArea->setMinimumWidth(200);
+    auto fitArea = [this, slotsArea] {
+        slotsArea->setFixedHeight(slots_->height() +
+                                  slotsArea->horizontalScrollBar()->sizeHint().height());
+    };
+    fitArea();
+    connect(slots_, &ColumnSlotsWidget::layoutChanged, this, fitArea);
     auto* slotsRow = new QHBoxLayout;
-    slotsRow->addWidget(slots_);
-    slotsRow->addStretch();
+    slotsRow->addWidget(slotsArea);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(panel_, 1);
     layout->addLayout(controlsRow_);
     layout->addLayout(slotsRow);
+    layout->addLayout(resetRow);
 
     connect(spacer_, &QSpinBox::valueChanged, slots_, &ColumnSlotsWidget::setSpacerPosition);
     connect(reset_, &QPushButton::clicked, this, [this] {
@@ -114,10 +134,8 @@ void InputGroup::setSpacerEnabled(bool enabled) {
 }
 
 void InputGroup::addTemplateBox(QLabel* label, QWidget* box) {
-    int at = controlsRow_->count() - 1; // before the stretch
-    controlsRow_->insertSpacing(at++, 16);
-    controlsRow_->insertWidget(at++, label);
-    controlsRow_->insertWidget(at, box, 1);
+    controlsRow_->addWidget(label);
+    controlsRow_->addWidget(box, 1);
 }
 
 } // namespace climora

@@ -33,7 +33,7 @@ class InputGroup : public QGroupBox {
 
     void setHorizontalScrollBar(bool shown);
     void setSpacerEnabled(bool enabled);
-    // A place beside "Reset" for the template drop-down.
+    // A place at the right of the rows box for the template drop-down.
     void addTemplateBox(QLabel* label, QWidget* box);
 
   signals:

@@ -17,7 +17,6 @@ RowsBox::RowsBox(QWidget* parent) : QWidget(parent) {
     edit_->setReadOnly(true);
     edit_->setFocusPolicy(Qt::NoFocus);
     edit_->setFixedWidth(56);
-    edit_->setProperty("helpTopic", 1500);
     auto makeArrow = [this](Qt::ArrowType arrow, const QString& name, const QString& accessible) {
         auto* button = new QToolButton(this);
         button->setArrowType(arrow);

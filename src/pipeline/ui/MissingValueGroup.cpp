@@ -39,11 +39,10 @@ MissingValueGroup::MissingValueGroup(Messenger& messenger, QWidget* parent)
                            QStringLiteral("0.01"));
 
     connect(enabled_, &QCheckBox::toggled, this, &MissingValueGroup::applyEnabled);
-    connect(sign_, &QLineEdit::textChanged, this,
-            [this](const QString& text) {
-                if (!restoring_)
-                    testInputTypeOne(text.toStdString(), messenger_);
-            });
+    connect(sign_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (!restoring_)
+            testInputTypeOne(text.toStdString(), messenger_);
+    });
 }
 
 MissingValueSettings MissingValueGroup::settings() const {

@@ -2,6 +2,7 @@
 
 #include "pipeline/ui/ActivityGaugeWidget.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -21,8 +22,11 @@ QWidget* textPage(const QString& name, const QStringList& lines) {
     auto* page = new QWidget;
     page->setObjectName(name);
     auto* layout = new QVBoxLayout(page);
-    for (const QString& line : lines)
-        layout->addWidget(new QLabel(line));
+    for (const QString& line : lines) {
+        auto* label = new QLabel(line);
+        label->setWordWrap(true);
+        layout->addWidget(label);
+    }
     layout->addStretch();
     return page;
 }
@@ -82,6 +86,10 @@ TaskGroup::TaskGroup(QWidget* parent) : QGroupBox(QStringLiteral("Step 3: Select
     taskList_->setObjectName(QStringLiteral("taskList"));
     taskList_->setAccessibleName(QStringLiteral("Task"));
     taskList_->addItems(taskItems());
+    // The long items are read in the open list; the closed box stays narrow.
+    taskList_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    taskList_->setMinimumContentsLength(24);
+    taskList_->view()->setMinimumWidth(taskList_->view()->sizeHintForColumn(0) + 24);
 
     pages_ = taskPages();
 
@@ -130,6 +138,12 @@ bool TaskGroup::convertChecked() const {
     return convert_->isChecked();
 }
 
+// Page texts wrap, so the group keeps to the width of its controls.
+void TaskGroup::wrapTexts(QWidget* page) {
+    for (QLabel* label : page->findChildren<QLabel*>())
+        label->setWordWrap(true);
+}
+
 void TaskGroup::setPageWidget(int task, QWidget* page) {
     if (task < 4 || task > 7 || !page)
         return;
@@ -137,6 +151,7 @@ void TaskGroup::setPageWidget(int task, QWidget* page) {
     bool current = pages_->currentIndex() == task - 1;
     if (page->objectName().isEmpty())
         page->setObjectName(QString::fromLatin1(pageNames[task - 1]));
+    wrapTexts(page);
     pages_->insertWidget(task - 1, page);
     pages_->removeWidget(old);
     old->deleteLater();

@@ -52,6 +52,7 @@ class TaskGroup : public QGroupBox {
 
   private:
     void taskChosen();
+    static void wrapTexts(QWidget* page);
 
     TaskList* taskList_;
     QStackedWidget* pages_;

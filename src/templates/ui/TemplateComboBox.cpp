@@ -8,6 +8,9 @@ TemplateComboBox::TemplateComboBox(QWidget* parent) : QComboBox(parent) {
     setObjectName(QStringLiteral("templateComboBox"));
     setAccessibleName(QStringLiteral("Data template"));
     setEditable(false);
+    // Long names show in the open list; the closed box keeps a modest width.
+    setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    setMinimumContentsLength(16);
     setColour(initialTemplateBoxColour);
     connect(this, &QComboBox::activated, this, &TemplateComboBox::templateChosen);
 }

@@ -1,5 +1,6 @@
 #include "app/RecordingMessenger.h"
 #include "app/ui/MainWindow.h"
+#include "output/DesktopOpener.h"
 #include "input/ui/ColumnSlotsWidget.h"
 #include "input/ui/InputGroup.h"
 #include "input/ui/InputNameBox.h"
@@ -30,8 +31,9 @@ struct MainWindowTest : ::testing::Test {
     ScopedDataHome home;
     RecordingMessenger messenger;
     ScriptedFileDialogs dialogs;
+    ScriptedDesktopOpener opener;
     std::unique_ptr<MainWindow> window =
-        std::make_unique<MainWindow>(CLIMORA_SHIPPED_DIR, messenger, dialogs);
+        std::make_unique<MainWindow>(CLIMORA_SHIPPED_DIR, messenger, dialogs, opener);
 };
 
 // A screen reader names a control by its accessible name, its own caption
@@ -127,6 +129,14 @@ TEST_F(MainWindowTest, EveryControlHasANameForScreenReaders) {
         EXPECT_FALSE(w->objectName().isEmpty()) << w->metaObject()->className();
         EXPECT_TRUE(hasAccessibleName(w)) << w->objectName().toStdString();
     }
+}
+
+TEST_F(MainWindowTest, FitsASmallScreen) {
+    window->show();
+    EXPECT_LE(window->minimumSizeHint().width(), 1024);
+    EXPECT_LE(window->minimumSizeHint().height(), 700);
+    window->resize(1024, 700);
+    climora::testing::saveScreenshot(window.get(), "main-window-small");
 }
 
 TEST_F(MainWindowTest, ElasticWindowScalesTheFontWithTheWindow) {

@@ -1,0 +1,77 @@
+// "Step 4: Process" and what the explorer asks of the main window.
+#include "app/ui/MainWindow.h"
+
+#include "app/Command.h"
+#include "app/TextFile.h"
+#include "input/ui/ColumnSlotsWidget.h"
+#include "input/ui/InputGroup.h"
+#include "input/ui/InputNameBox.h"
+#include "methods/ui/Task4Page.h"
+#include "methods/ui/Task5Page.h"
+#include "methods/ui/Task6Page.h"
+#include "methods/ui/Task7Page.h"
+#include "output/ui/OutputGroup.h"
+#include "pipeline/ProcessRun.h"
+#include "pipeline/ui/ActivityGaugeWidget.h"
+#include "pipeline/ui/MissingValueGroup.h"
+#include "pipeline/ui/SiteCoordinateDialog.h"
+#include "pipeline/ui/TaskGroup.h"
+#include "templates/ui/TemplateComboBox.h"
+
+#include <QPlainTextEdit>
+
+namespace climora {
+
+ProcessRequest MainWindow::processRequest() const {
+    ProcessRequest request;
+    request.inputName = nameBox_->text().toStdString();
+    request.rowsText = rowsText();
+    request.task = taskGroup_->task();
+    request.columnSlots = inputGroup_->slotsWidget()->columnSlots();
+    request.convertEnabled = taskGroup_->convertEnabled();
+    request.convertChecked = taskGroup_->convertChecked();
+    request.missingValues = missingGroup_->settings();
+    static_cast<Task4Page*>(taskGroup_->page(4))->readInto(request.estimation);
+    static_cast<Task5Page*>(taskGroup_->page(5))->readInto(request.estimation);
+    static_cast<Task6Page*>(taskGroup_->page(6))->readInto(request.estimation);
+    static_cast<Task7Page*>(taskGroup_->page(7))->readInto(request.estimation);
+    request.saveInput = [lines = inputGroup_->panelLines()](const std::filesystem::path& file) {
+        writeTextLines(file, lines);
+    };
+    return request;
+}
+
+void MainWindow::process() {
+    ProcessOutcome outcome;
+    bool finished = runCommand(messenger_, [this, &outcome] {
+        outcome = runProcess(processRequest(), *frame_.workFolder, messenger_, taskGroup_->gauge(),
+                             outputGroup_->runPanel());
+    });
+    if (!finished || outcome.end != RunEnd::Completed)
+        return;
+    taskGroup_->showDone();
+    if (outcome.next == NextStep::SiteCoordinate) {
+        askForLatValueAndInsert(this, messenger_, [this](const std::string& line) {
+            outputGroup_->runPanel().insertLine(1, line);
+        });
+    } else if (outcome.next == NextStep::Update) {
+        runCommand(messenger_, [this] { outputGroup_->updateWeatherFile(2); });
+    }
+}
+
+void MainWindow::setInputText(const std::string& text) {
+    inputGroup_->panel()->clear();
+    inputGroup_->panel()->setPlainText(QString::fromStdString(text));
+}
+
+void MainWindow::setInputName(const std::string& name) {
+    nameBox_->setName(QString::fromStdString(name));
+    layOutInputName();
+}
+
+void MainWindow::selectFirstTemplate() {
+    if (templateBox_->count() > 0)
+        templateBox_->selectPosition(0);
+}
+
+} // namespace climora
