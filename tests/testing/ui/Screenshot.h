@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QWidget>
 
@@ -9,8 +10,10 @@ namespace climora::testing {
 // developer can look at what a test built.
 inline void saveScreenshot(QWidget* widget, const QString& name) {
     QString folder = qEnvironmentVariable("CLIMORA_SHOTS_DIR");
-    if (!folder.isEmpty())
-        widget->grab().save(folder + "/" + name + ".png");
+    if (folder.isEmpty())
+        return;
+    QCoreApplication::processEvents(); // let pending layouts settle first
+    widget->grab().save(folder + "/" + name + ".png");
 }
 
 } // namespace climora::testing
