@@ -101,9 +101,10 @@ TEST(MissingValueSign, OnlyIntegersAreAccepted) {
     EXPECT_TRUE(messenger.events().empty());
     EXPECT_FALSE(testInputTypeOne("-99.5", messenger));
     EXPECT_FALSE(testInputTypeOne("", messenger)); // still being typed: no box
-    EXPECT_EQ(messenger.events(),
-              (std::vector<std::string>{
-                  "tone: error", "plain: Only an integer type value is allowed! Correct the setting."}));
+    EXPECT_EQ(
+        messenger.events(),
+        (std::vector<std::string>{
+            "tone: error", "plain: Only an integer type value is allowed! Correct the setting."}));
     EXPECT_EQ(missingValueSign(" -99"), -99);
 }
 

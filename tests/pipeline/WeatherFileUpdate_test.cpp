@@ -2,6 +2,7 @@
 #include "app/TextFile.h"
 #include "pipeline/WeatherFileUpdate.h"
 #include "pipeline/WeatherFileUpdateMerge.h"
+#include "testing/BatchRunner.h"
 #include "testing/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -464,6 +465,7 @@ namespace {
 
 struct BatchUpdate : ::testing::Test {
     TempFolder dir;
+    TempFolder scratch;
     std::string errors;
 
     static std::string converted(int year, int doy, int tmax) {
@@ -482,14 +484,15 @@ struct BatchUpdate : ::testing::Test {
         for (int d = first; d <= last; ++d)
             input += "2005 " + std::to_string(d) + " " + std::to_string(10 + d) + " 1\r\n";
         writeBytes(dir / "input.txt", input);
-        std::string command = "cd '" + dir.path().string() +
-                              "' && '" CLIMORA_BATCH_EXE
-                              "' --rows 1 --columns Year,DOY,T-max:oC,T-min:oC --task 2 "
-                              "--update '" +
-                              name + "'" + (yes ? " --yes" : "") + " input.txt >stdout 2>stderr";
-        int status = std::system(command.c_str());
-        errors = readBytes(dir / "stderr");
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        std::vector<std::string> args = {"--rows", "1", "--columns", "Year,DOY,T-max:oC,T-min:oC",
+                                         "--task", "2", "--update",  name};
+        if (yes)
+            args.push_back("--yes");
+        args.push_back("input.txt");
+        climora::testing::BatchRun batch =
+            climora::testing::runBatch(dir.path(), args, scratch.path());
+        errors = batch.errors;
+        return batch.exitStatus;
     }
     Lines expectedDays(int last) const {
         Lines lines = fileHeader;
@@ -544,11 +547,10 @@ TEST_F(BatchUpdate, FailedReplacementEndsWithTwoNamingTheFile) {
 
 TEST_F(BatchUpdate, Task2WithoutAFileIsAUsageError) {
     writeBytes(dir / "input.txt", "H\r\n2005 1 1 1\r\n");
-    std::string command = "cd '" + dir.path().string() +
-                          "' && '" CLIMORA_BATCH_EXE
-                          "' --rows 1 --columns Year,DOY,T-max:oC,T-min:oC --task 2 input.txt "
-                          ">stdout 2>stderr";
-    int status = std::system(command.c_str());
-    EXPECT_EQ(WEXITSTATUS(status), 2);
-    EXPECT_EQ(readBytes(dir / "stderr").rfind("error: task 2 needs --update FILE", 0), 0u);
+    climora::testing::BatchRun batch = climora::testing::runBatch(
+        dir.path(),
+        {"--rows", "1", "--columns", "Year,DOY,T-max:oC,T-min:oC", "--task", "2", "input.txt"},
+        scratch.path());
+    EXPECT_EQ(batch.exitStatus, 2);
+    EXPECT_EQ(batch.errors.rfind("error: task 2 needs --update FILE", 0), 0u);
 }

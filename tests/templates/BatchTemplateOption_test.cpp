@@ -2,26 +2,23 @@
 #include "templates/TemplateEditing.h"
 #include "templates/TemplateTestFiles.h"
 
-#include <cstdlib>
+#include "testing/BatchRunner.h"
+
 #include <gtest/gtest.h>
+#include <sstream>
 
 using namespace climora;
 using namespace climora::testing;
 
 namespace {
 
-struct BatchRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-// Runs climora-batch with the arguments (each already quoted as needed).
+// Runs climora-batch with the blank-separated arguments (paths hold no blanks).
 BatchRun runBatch(const TempFolder& scratch, const std::string& arguments) {
-    std::string command = std::string("'") + CLIMORA_BATCH_EXE + "' " + arguments + " > '" +
-                          (scratch / "out").string() + "' 2> '" + (scratch / "err").string() + "'";
-    int status = std::system(command.c_str());
-    return {WEXITSTATUS(status), readBytes(scratch / "out"), readBytes(scratch / "err")};
+    std::vector<std::string> args;
+    std::istringstream words(arguments);
+    for (std::string word; words >> word;)
+        args.push_back(word);
+    return climora::testing::runBatch(scratch.path(), args, scratch.path());
 }
 
 const std::string input = "Station X\r\nyear doy srad tmax tmin rain\r\n"
@@ -38,8 +35,8 @@ struct BatchWithTemplate : ::testing::Test {
 
     void SetUp() override {
         writeBytes(scratch / "in.txt", input);
-        inputArgument = "'" + (scratch / "in.txt").string() + "'";
-        workArgument = "--workfolder '" + folder.temp.path().string() + "'";
+        inputArgument = (scratch / "in.txt").string();
+        workArgument = "--workfolder " + folder.temp.path().string();
         DataTemplate station;
         station.name = "Station";
         station.rowsBeforeData = "2";
@@ -55,46 +52,46 @@ struct BatchWithTemplate : ::testing::Test {
 
 TEST_F(BatchWithTemplate, TemplateGivesTheRowsAndColumns) {
     BatchRun spelledOut = runBatch(scratch, "--rows 2 " + explicitColumns + " " + inputArgument);
-    ASSERT_EQ(spelledOut.status, 0) << spelledOut.err;
+    ASSERT_EQ(spelledOut.exitStatus, 0) << spelledOut.errors;
     BatchRun templated = runBatch(scratch, workArgument + " --template Station " + inputArgument);
-    EXPECT_EQ(templated.status, 0) << templated.err;
-    EXPECT_EQ(templated.out, spelledOut.out);
-    EXPECT_NE(templated.out.find("2001\t2\t"), std::string::npos);
+    EXPECT_EQ(templated.exitStatus, 0) << templated.errors;
+    EXPECT_EQ(templated.output, spelledOut.output);
+    EXPECT_NE(templated.output.find("2001\t2\t"), std::string::npos);
 }
 
 TEST_F(BatchWithTemplate, RowsAndColumnsOverrideTheTemplate) {
     BatchRun expected =
         runBatch(scratch, "--rows 3 --columns Year,DOY,Solar:MJ/m2/d,T-max:oC,T-min:oC,Precip:mm " +
                               inputArgument);
-    ASSERT_EQ(expected.status, 0) << expected.err;
+    ASSERT_EQ(expected.exitStatus, 0) << expected.errors;
     BatchRun overridden = runBatch(
         scratch,
         "--rows 3 " + workArgument +
             " --columns Year,DOY,Solar:MJ/m2/d,T-max:oC,T-min:oC,Precip:mm --template Station " +
             inputArgument);
-    EXPECT_EQ(overridden.status, 0) << overridden.err;
-    EXPECT_EQ(overridden.out, expected.out);
+    EXPECT_EQ(overridden.exitStatus, 0) << overridden.errors;
+    EXPECT_EQ(overridden.output, expected.output);
     BatchRun templated = runBatch(scratch, workArgument + " --template Station " + inputArgument);
-    EXPECT_NE(overridden.out, templated.out);
+    EXPECT_NE(overridden.output, templated.output);
 }
 
 TEST_F(BatchWithTemplate, UnknownTemplateStopsBeforeTheRun) {
     BatchRun run = runBatch(scratch, workArgument + " --template station " + inputArgument);
-    EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, "error: Settings are not found for the selected template.\n");
+    EXPECT_EQ(run.exitStatus, 2);
+    EXPECT_EQ(run.output, "");
+    EXPECT_EQ(run.errors, "error: Settings are not found for the selected template.\n");
 }
 
 TEST_F(BatchWithTemplate, WorkFolderTemporariesAreDeletedAndSettingsKept) {
     folder.put("Input.~", "left over");
     folder.put("~1.xls", "left over");
     BatchRun run = runBatch(scratch, workArgument + " --template Station " + inputArgument);
-    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.exitStatus, 0) << run.errors;
     EXPECT_EQ(folder.files(), (std::set<std::string>{"TemplateList.clx", "TemplateSettings.clx"}));
 
     BatchRun missing =
-        runBatch(scratch, "--workfolder '" + (scratch / "none").string() + "' " + inputArgument);
-    EXPECT_EQ(missing.status, 2);
+        runBatch(scratch, "--workfolder " + (scratch / "none").string() + " " + inputArgument);
+    EXPECT_EQ(missing.exitStatus, 2);
 }
 
 TEST_F(BatchWithTemplate, WithoutWorkFolderTheUsersWorkFolderIsRead) {
@@ -103,8 +100,9 @@ TEST_F(BatchWithTemplate, WithoutWorkFolderTheUsersWorkFolderIsRead) {
     for (const char* name : {"TemplateList.clx", "TemplateSettings.clx"})
         std::filesystem::copy_file(folder.temp / name, home.workFolder() / name);
     BatchRun run = runBatch(scratch, "--template Station " + inputArgument);
-    EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, runBatch(scratch, "--rows 2 " + explicitColumns + " " + inputArgument).out);
+    EXPECT_EQ(run.exitStatus, 0) << run.errors;
+    EXPECT_EQ(run.output,
+              runBatch(scratch, "--rows 2 " + explicitColumns + " " + inputArgument).output);
     // The run itself used a private folder: nothing was added to the user's.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(home.workFolder()), {}), 2);
 }
