@@ -84,6 +84,28 @@ SaveResult saveTemplate(const TemplateStore& store, const std::vector<std::strin
     return {status, newNames, positionToSelect(newNames, current.name)};
 }
 
+// Renames (or, without a new name, deletes) one block of the settings file
+// through its backup, then writes the new list; `names` follows on success.
+static EditStatus rewriteBlockAndList(const TemplateStore& store, std::string_view backupFile,
+                                      const std::string& name,
+                                      const std::optional<std::string>& newName,
+                                      std::vector<std::string>& names,
+                                      std::vector<std::string> newNames, Messenger& messenger) {
+    EditStatus status = runChange(messenger, [&] {
+        SettingsRewrite rewrite(store.folder(), store.writes(), backupFile);
+        auto rewritten = rewriteBlocks(rewrite.begin(false), name, newName, false);
+        if (!rewritten)
+            return false;
+        rewrite.write(*rewritten);
+        store.saveNames(newNames);
+        rewrite.commit();
+        return true;
+    });
+    if (status == EditStatus::Done)
+        names = std::move(newNames);
+    return status;
+}
+
 EditStatus renameTemplate(const TemplateStore& store, std::vector<std::string>& names, int position,
                           const std::string& newName, Messenger& messenger) {
     if (!isValidPosition(names, position))
@@ -103,19 +125,8 @@ EditStatus renameTemplate(const TemplateStore& store, std::vector<std::string>& 
     newNames.erase(newNames.begin() + position);
     insertSorted(newNames, newName);
 
-    EditStatus status = runChange(messenger, [&] {
-        SettingsRewrite rewrite(store.folder(), store.writes(), renameBackupFile);
-        auto renamed = rewriteBlocks(rewrite.begin(false), oldName, newName, false);
-        if (!renamed)
-            return false;
-        rewrite.write(*renamed);
-        store.saveNames(newNames);
-        rewrite.commit();
-        return true;
-    });
-    if (status == EditStatus::Done)
-        names = std::move(newNames);
-    return status;
+    return rewriteBlockAndList(store, renameBackupFile, oldName, newName, names,
+                               std::move(newNames), messenger);
 }
 
 EditStatus deleteTemplate(const TemplateStore& store, std::vector<std::string>& names, int position,
@@ -128,19 +139,8 @@ EditStatus deleteTemplate(const TemplateStore& store, std::vector<std::string>& 
     std::vector<std::string> newNames = names;
     newNames.erase(newNames.begin() + position);
 
-    EditStatus status = runChange(messenger, [&] {
-        SettingsRewrite rewrite(store.folder(), store.writes(), settingsBackupFile);
-        auto kept = rewriteBlocks(rewrite.begin(false), name, std::nullopt, false);
-        if (!kept)
-            return false;
-        rewrite.write(*kept);
-        store.saveNames(newNames);
-        rewrite.commit();
-        return true;
-    });
-    if (status == EditStatus::Done)
-        names = std::move(newNames);
-    return status;
+    return rewriteBlockAndList(store, settingsBackupFile, name, std::nullopt, names,
+                               std::move(newNames), messenger);
 }
 
 } // namespace climora

@@ -31,27 +31,18 @@ bool alignInputData(const InputPanelData& panel, ToolContext& context) {
         context.messenger.reportError(rowsNotSpecified);
         return false;
     }
-    const WorkFolder& work = context.work;
-    std::vector<std::string> aligned;
-    bool done = runToolStep(context, [&] {
-        long long headerRows = headerRowCount(panel.rowsText);
-        saveInputPanel(work, panel.lines);
-        context.gauge.show();
-        rewriteDataRows(work.file(inputTempName), work.file(outputTempName), headerRows,
-                        [&](std::string_view line, std::string& out) {
-                            std::size_t steps = 1; // the line end
-                            alignDataLine(line, out, &steps);
-                            for (std::size_t i = 0; i < steps; ++i)
-                                context.gauge.step();
-                        });
-        context.gauge.hide();
-        aligned = readTextLines(work.file(outputTempName));
+    auto aligned = rewritePanelRows(panel, context, [&](std::string_view line, std::string& out) {
+        std::size_t steps = 1; // the line end
+        alignDataLine(line, out, &steps);
+        for (std::size_t i = 0; i < steps; ++i)
+            context.gauge.step();
     });
-    if (!done)
+    if (!aligned)
         return false;
-    context.replacePanel(std::move(aligned));
+    context.gauge.hide();
+    context.replacePanel(std::move(*aligned));
     std::error_code ignored;
-    std::filesystem::remove(work.file(inputTempName), ignored);
+    std::filesystem::remove(context.work.file(inputTempName), ignored);
     context.messenger.tone(Tone::Exclamation);
     return true;
 }

@@ -30,24 +30,15 @@ bool removeColumnsAllowed(const std::string& rowsText, Messenger& messenger) {
 }
 
 bool removeColumns(const InputPanelData& panel, const ColumnMarks& marks, ToolContext& context) {
-    const WorkFolder& work = context.work;
-    std::vector<std::string> remaining;
-    bool done = runToolStep(context, [&] {
-        long long headerRows = headerRowCount(panel.rowsText);
-        saveInputPanel(work, panel.lines);
-        context.gauge.show();
-        rewriteDataRows(work.file(inputTempName), work.file(outputTempName), headerRows,
-                        [&](std::string_view line, std::string& out) {
-                            removeColumnsLine(line, marks, out);
-                            context.gauge.step();
-                        });
-        remaining = readTextLines(work.file(outputTempName));
+    auto remaining = rewritePanelRows(panel, context, [&](std::string_view line, std::string& out) {
+        removeColumnsLine(line, marks, out);
+        context.gauge.step();
     });
-    if (!done)
+    if (!remaining)
         return false;
     context.messenger.tone(Tone::Exclamation);
     context.gauge.hide();
-    context.replacePanel(std::move(remaining));
+    context.replacePanel(std::move(*remaining));
     context.messenger.information(columnsRemoved);
     return true;
 }

@@ -50,4 +50,21 @@ void rewriteDataRows(const std::filesystem::path& input, const std::filesystem::
     writer.close();
 }
 
+std::optional<std::vector<std::string>>
+rewritePanelRows(const InputPanelData& panel, ToolContext& context,
+                 const std::function<void(std::string_view line, std::string& out)>& rewrite) {
+    const WorkFolder& work = context.work;
+    std::vector<std::string> result;
+    bool done = runToolStep(context, [&] {
+        long long headerRows = headerRowCount(panel.rowsText);
+        saveInputPanel(work, panel.lines);
+        context.gauge.show();
+        rewriteDataRows(work.file(inputTempName), work.file(outputTempName), headerRows, rewrite);
+        result = readTextLines(work.file(outputTempName));
+    });
+    if (!done)
+        return std::nullopt;
+    return result;
+}
+
 } // namespace climora

@@ -59,4 +59,11 @@ void rewriteDataRows(const std::filesystem::path& input, const std::filesystem::
                      long long headerRows,
                      const std::function<void(std::string_view line, std::string& out)>& rewrite);
 
+// The tools' common step: saves the panel to "Input.~", shows the gauge,
+// rewrites the data rows into "Output.~" and reads the result back. Nothing
+// when the step failed (already reported; the gauge hidden).
+std::optional<std::vector<std::string>>
+rewritePanelRows(const InputPanelData& panel, ToolContext& context,
+                 const std::function<void(std::string_view line, std::string& out)>& rewrite);
+
 } // namespace climora
