@@ -6,6 +6,10 @@
 #include "input/ui/InputNameBox.h"
 #include "input/ui/RowsBox.h"
 #include "pipeline/ui/MissingValueGroup.h"
+#include "templates/DataTemplate.h"
+#include "templates/TemplateEditing.h"
+#include "templates/TemplateStore.h"
+#include "templates/ui/TemplateComboBox.h"
 #include "testing/TempFolder.h"
 #include "testing/ui/Screenshot.h"
 
@@ -157,4 +161,54 @@ TEST_F(MainWindowTest, HorizontalScrollBarFollowsTheMenu) {
     window->horizontalScrollAction()->trigger();
     EXPECT_EQ(panel->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     EXPECT_EQ(panel->lineWrapMode(), QPlainTextEdit::NoWrap);
+}
+
+namespace {
+
+void chooseSlots(ColumnSlotsWidget* slotsWidget) {
+    const int variables[] = {Year, Month, Day, Solar, TMax, TMin, Precip, RelHum, WndSpd, Ignore, SunHr, YYDOY};
+    const int units[] = {-1, -1, -1, 2, 1, 1, 2, 0, 1, -1, 0, -1};
+    for (int k = 0; k < slotCount; ++k) {
+        slotsWidget->variableBox(k)->setCurrentIndex(variables[k]);
+        slotsWidget->unitBox(k)->setCurrentIndex(units[k]);
+    }
+}
+
+std::vector<std::pair<int, int>> selections(ColumnSlotsWidget* slotsWidget) {
+    std::vector<std::pair<int, int>> shown;
+    for (int k = 0; k < slotCount; ++k)
+        shown.emplace_back(slotsWidget->variableBox(k)->currentIndex(),
+                           slotsWidget->unitBox(k)->currentIndex());
+    return shown;
+}
+
+} // namespace
+
+TEST_F(MainWindowTest, TemplatesSurviveARestart) {
+    ColumnSlotsWidget* slotsWidget = window->inputGroup()->slotsWidget();
+    chooseSlots(slotsWidget);
+    window->inputGroup()->rowsBox()->setText("7");
+    auto chosen = selections(slotsWidget);
+    TemplateStore store(*window->frame().workFolder);
+    RecordingMessenger quiet;
+    ASSERT_EQ(saveTemplate(store, store.loadNames(), templateFromSlots("7", slotsWidget->columnSlots(), "Mine"),
+                           quiet)
+                  .status,
+              EditStatus::Done);
+    window->close();
+    window = std::make_unique<MainWindow>(CLIMORA_SHIPPED_DIR, messenger, dialogs, opener);
+    slotsWidget = window->inputGroup()->slotsWidget();
+    EXPECT_EQ(slotsWidget->variableBox(0)->currentIndex(), -1);
+
+    window->retrieveLastSessionTemplate(); // written at the close
+    EXPECT_EQ(selections(slotsWidget), chosen);
+    EXPECT_EQ(window->inputGroup()->rowsBox()->text(), "7");
+
+    window->inputGroup()->resetButton()->click();
+    TemplateComboBox* box = window->templateBox();
+    box->selectPosition(box->findText("Mine"));
+    window->applySelectedTemplate();
+    EXPECT_EQ(selections(slotsWidget), chosen);
+    EXPECT_EQ(window->inputGroup()->rowsBox()->text(), "7");
+    EXPECT_TRUE(messenger.events().empty());
 }
