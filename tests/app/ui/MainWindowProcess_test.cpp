@@ -72,8 +72,7 @@ TEST_F(ProcessThroughTheWindow, ConvertsAStationFileAndInsertsTheSiteLine) {
         splitLines(climora::testing::readBytes(caseFolder / "expected-output"));
     EXPECT_EQ(window.outputGroup()->outputLines(), expected);
     // The input panel is the user's: a run never changes it.
-    EXPECT_EQ(window.inputGroup()->panelLines(),
-              readTextLines(caseFolder / "fallon-flags.txt"));
+    EXPECT_EQ(window.inputGroup()->panelLines(), readTextLines(caseFolder / "fallon-flags.txt"));
 }
 
 TEST_F(ProcessThroughTheWindow, AValidationFailureStopsBeforeAnyData) {

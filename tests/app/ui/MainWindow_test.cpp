@@ -1,10 +1,10 @@
 #include "app/RecordingMessenger.h"
 #include "app/ui/MainWindow.h"
-#include "output/DesktopOpener.h"
 #include "input/ui/ColumnSlotsWidget.h"
 #include "input/ui/InputGroup.h"
 #include "input/ui/InputNameBox.h"
 #include "input/ui/RowsBox.h"
+#include "output/DesktopOpener.h"
 #include "pipeline/ui/MissingValueGroup.h"
 #include "templates/DataTemplate.h"
 #include "templates/TemplateEditing.h"
@@ -166,7 +166,8 @@ TEST_F(MainWindowTest, HorizontalScrollBarFollowsTheMenu) {
 namespace {
 
 void chooseSlots(ColumnSlotsWidget* slotsWidget) {
-    const int variables[] = {Year, Month, Day, Solar, TMax, TMin, Precip, RelHum, WndSpd, Ignore, SunHr, YYDOY};
+    const int variables[] = {Year,   Month,  Day,    Solar,  TMax,  TMin,
+                             Precip, RelHum, WndSpd, Ignore, SunHr, YYDOY};
     const int units[] = {-1, -1, -1, 2, 1, 1, 2, 0, 1, -1, 0, -1};
     for (int k = 0; k < slotCount; ++k) {
         slotsWidget->variableBox(k)->setCurrentIndex(variables[k]);
@@ -191,8 +192,8 @@ TEST_F(MainWindowTest, TemplatesSurviveARestart) {
     auto chosen = selections(slotsWidget);
     TemplateStore store(*window->frame().workFolder);
     RecordingMessenger quiet;
-    ASSERT_EQ(saveTemplate(store, store.loadNames(), templateFromSlots("7", slotsWidget->columnSlots(), "Mine"),
-                           quiet)
+    ASSERT_EQ(saveTemplate(store, store.loadNames(),
+                           templateFromSlots("7", slotsWidget->columnSlots(), "Mine"), quiet)
                   .status,
               EditStatus::Done);
     window->close();
