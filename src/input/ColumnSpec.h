@@ -8,7 +8,7 @@
 
 namespace climora {
 
-// The column specification of one run, built from the slots.
+// The columns of one run as the slots describe them.
 struct ColumnSpec {
     int columnCount = 0;
     std::array<int, slotCount> variable{};

@@ -99,7 +99,7 @@ class MainWindow : public QMainWindow, public ExplorerHost {
     std::string rowsText() const;
     // Applies a template command to the rows box and the slots, then shows
     // them again whatever the outcome.
-    template <typename Command> void changeSpecification(Command&& command);
+    template <typename Command> void changeColumnSettings(Command&& command);
 
     Messenger& messenger_;
     FileDialogs& fileDialogs_;

@@ -184,7 +184,7 @@ void MainWindow::editDefaultFolders() {
     dialog->open();
 }
 
-template <typename Command> void MainWindow::changeSpecification(Command&& command) {
+template <typename Command> void MainWindow::changeColumnSettings(Command&& command) {
     std::string rows = rowsText();
     ColumnSlots columnSlots = inputGroup_->slotsWidget()->columnSlots();
     runCommand(messenger_, [&] { command(rows, columnSlots); });
@@ -193,13 +193,13 @@ template <typename Command> void MainWindow::changeSpecification(Command&& comma
 }
 
 void MainWindow::applySelectedTemplate() {
-    changeSpecification([this](std::string& rows, ColumnSlots& columnSlots) {
+    changeColumnSettings([this](std::string& rows, ColumnSlots& columnSlots) {
         climora::applySelectedTemplate(*templates_, *templateBox_, rows, columnSlots, messenger_);
     });
 }
 
 void MainWindow::retrieveLastSessionTemplate() {
-    changeSpecification([this](std::string& rows, ColumnSlots& columnSlots) {
+    changeColumnSettings([this](std::string& rows, ColumnSlots& columnSlots) {
         climora::retrieveLastSessionTemplate(*templates_, *templateBox_, rows, columnSlots,
                                              messenger_);
     });
