@@ -87,7 +87,7 @@ TEST_F(BatchWithTemplate, WorkFolderTemporariesAreDeletedAndSettingsKept) {
     folder.put("~1.xls", "left over");
     BatchRun run = runBatch(scratch, workArgument + " --template Station " + inputArgument);
     EXPECT_EQ(run.exitStatus, 0) << run.errors;
-    EXPECT_EQ(folder.files(), (std::set<std::string>{"TemplateList.clx", "TemplateSettings.clx"}));
+    EXPECT_TRUE(folder.holdsOnlyTheTwoFiles());
 
     BatchRun missing =
         runBatch(scratch, "--workfolder " + (scratch / "none").string() + " " + inputArgument);

@@ -82,7 +82,7 @@ TEST(ApplySettingsLines, PositionsTheListsLackSelectNothing) {
     EXPECT_EQ(slots[3].unitItems.size(), 3u);
 }
 
-TEST(ApplySettingsLines, BadNumbersStopWithTheSelectionsMadeSoFar) {
+TEST(ApplySettingsLines, BadOrMissingNumbersStopWithTheSelectionsMadeSoFar) {
     ColumnSlots slots;
     std::string rows = "4";
     Lines badVariable = {"3", "1\t2\tx\t4\t5\t6\t7\t8\t9\t10\t11\t12\t", allNone};
@@ -97,21 +97,17 @@ TEST(ApplySettingsLines, BadNumbersStopWithTheSelectionsMadeSoFar) {
     EXPECT_EQ(slots[1].variable, Month);
     EXPECT_EQ(slots[2].variable, NoVariable);
 
-    std::string untouched = "4";
-    EXPECT_THROW(applySettingsLines({"abc", allNone, allNone}, 0, "T", untouched, slots),
-                 TemplateFormatError);
-    EXPECT_EQ(untouched, "4");
-    EXPECT_THROW(applySettingsLines({"-2", allNone, allNone}, 0, "T", untouched, slots),
-                 TemplateFormatError);
-    EXPECT_THROW(applySettingsLines({"1.5", allNone, allNone}, 0, "T", untouched, slots),
-                 TemplateFormatError);
-}
-
-TEST(ApplySettingsLines, SettingsThatEndEarlyAreAnError) {
-    ColumnSlots slots;
-    std::string rows;
-    EXPECT_THROW(applySettingsLines({"3", allNone}, 0, "T", rows, slots), TemplateFormatError);
-    EXPECT_THROW(applySettingsLines({"3", allNone, "1\t2\t"}, 0, "T", rows, slots),
-                 TemplateFormatError);
-    EXPECT_THROW(applySettingsLines({}, 0, "T", rows, slots), TemplateFormatError);
+    // A rows line that is no count leaves the rows box alone; settings that
+    // end early are an error too.
+    const std::vector<Lines> broken = {{"abc", allNone, allNone}, {"-2", allNone, allNone},
+                                       {"1.5", allNone, allNone}, {"3", allNone},
+                                       {"3", allNone, "1\t2\t"},  {}};
+    for (const Lines& lines : broken) {
+        std::string untouched = "4";
+        EXPECT_THROW(applySettingsLines(lines, 0, "T", untouched, slots), TemplateFormatError)
+            << ::testing::PrintToString(lines);
+        if (lines.empty() || lines[0] != "3") {
+            EXPECT_EQ(untouched, "4");
+        }
+    }
 }

@@ -166,11 +166,7 @@ TEST(LastSessionTemplate, RetrievingTwiceRestoresTheSlotsWithoutDuplicatedUnits)
     EXPECT_EQ(store.retrieveLastSession(rows, slots, messenger), ApplyOutcome::Applied);
     EXPECT_EQ(store.retrieveLastSession(rows, slots, messenger), ApplyOutcome::Applied);
     EXPECT_EQ(rows, "");
-    for (int k = 0; k < slotCount; ++k) {
-        EXPECT_EQ(slots[k].variable, saved[k].variable) << k;
-        EXPECT_EQ(slots[k].unit, saved[k].unit) << k;
-        EXPECT_EQ(slots[k].unitItems, saved[k].unitItems) << k;
-    }
+    expectSameSlots(slots, saved);
     EXPECT_TRUE(messenger.events().empty());
 }
 

@@ -6,6 +6,8 @@
 #include "templates/TemplateFiles.h"
 #include "testing/TempFolder.h"
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <set>
 #include <string>
@@ -30,7 +32,20 @@ struct TemplateFolder {
             names.insert(entry.path().filename().string());
         return names;
     }
+    // Nothing but the list and the settings file: no backup or temporary left.
+    bool holdsOnlyTheTwoFiles() const {
+        return files() == std::set<std::string>{"TemplateList.clx", "TemplateSettings.clx"};
+    }
 };
+
+// The same variable, unit and unit list in every slot.
+inline void expectSameSlots(const ColumnSlots& actual, const ColumnSlots& expected) {
+    for (int k = 0; k < slotCount; ++k) {
+        EXPECT_EQ(actual[k].variable, expected[k].variable) << k;
+        EXPECT_EQ(actual[k].unit, expected[k].unit) << k;
+        EXPECT_EQ(actual[k].unitItems, expected[k].unitItems) << k;
+    }
+}
 
 // Writes that fail for one file name: the failing write first puts part of
 // its lines on disk, as a full disk would.

@@ -19,10 +19,8 @@ bool looksYellow(const TemplateComboBox& box) {
 }
 } // namespace
 
-TEST(TemplateComboBox, IsNamedSortedAndStartsYellowWithoutSelection) {
+TEST(TemplateComboBox, IsSortedAndStartsYellowWithoutSelection) {
     TemplateComboBox box;
-    EXPECT_EQ(box.objectName(), "templateComboBox");
-    EXPECT_EQ(box.accessibleName(), "Data template");
     EXPECT_FALSE(box.isEditable());
     box.setNames({"beta", "Alpha", "gamma"});
     EXPECT_EQ(box.names(), (Names{"Alpha", "beta", "gamma"}));

@@ -4,8 +4,8 @@
 #include "templates/ui/TemplateComboBox.h"
 #include "templates/ui/TemplateCommands.h"
 #include "templates/ui/TemplateManagerDialog.h"
+#include "testing/ui/NamedControls.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -60,30 +60,21 @@ void clickRow(QListWidget* list, int row) {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, area.center());
 }
 
-// Every control can be found by object name and is named for assistive tools.
-void expectNamedControls(QWidget& dialog) {
-    QList<QWidget*> controls;
-    for (QWidget* w : dialog.findChildren<QWidget*>())
-        if (qobject_cast<QPushButton*>(w) || qobject_cast<QLineEdit*>(w) ||
-            qobject_cast<QListWidget*>(w))
-            controls.append(w);
-    EXPECT_GE(controls.size(), 4);
-    for (QWidget* control : controls) {
-        EXPECT_FALSE(control->objectName().isEmpty());
-        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
-        ASSERT_NE(accessible, nullptr);
-        EXPECT_FALSE(accessible->text(QAccessible::Name).isEmpty())
-            << control->objectName().toStdString();
-    }
+// Chooses the row, presses Rename and confirms the new name with OK.
+void renameRow(TemplateManagerDialog& dialog, int row, const QString& name) {
+    clickRow(child<QListWidget>(dialog, "templateList"), row);
+    QTest::mouseClick(child<QPushButton>(dialog, "renameButton"), Qt::LeftButton);
+    child<QLineEdit>(dialog, "newNameBox")->setText(name);
+    QTest::mouseClick(child<QPushButton>(dialog, "okButton"), Qt::LeftButton);
 }
 
 } // namespace
 
 TEST_F(TwoTemplates, ControlsAreNamed) {
     SaveTemplateDialog save(store, messenger, {}, current());
-    expectNamedControls(save);
+    EXPECT_GE(expectNamedControls(save), 4);
     TemplateManagerDialog manager(store, messenger);
-    expectNamedControls(manager);
+    EXPECT_GE(expectNamedControls(manager), 4);
 }
 
 TEST_F(TwoTemplates, SaveDialogCopiesAClickedNameAndSavesOnEnter) {
@@ -173,10 +164,7 @@ TEST_F(TwoTemplates, ManagerRenamesThroughTheRenamingState) {
 TEST_F(TwoTemplates, ManagerRefusesATakenNameAndStaysRenaming) {
     TemplateManagerDialog dialog(store, messenger);
     dialog.show();
-    clickRow(child<QListWidget>(dialog, "templateList"), 0);
-    QTest::mouseClick(child<QPushButton>(dialog, "renameButton"), Qt::LeftButton);
-    child<QLineEdit>(dialog, "newNameBox")->setText("Two");
-    QTest::mouseClick(child<QPushButton>(dialog, "okButton"), Qt::LeftButton);
+    renameRow(dialog, 0, "Two");
     EXPECT_EQ(messenger.events(),
               (Events{"tone: error", "error: A template of the same name already exists."}));
     EXPECT_TRUE(dialog.isRenaming());
@@ -206,10 +194,7 @@ TEST(TemplateManager, FailedRenameReturnsToBrowsingWithTheFilesRestored) {
     RecordingMessenger messenger;
     TemplateManagerDialog dialog(store, messenger);
     dialog.show();
-    clickRow(child<QListWidget>(dialog, "templateList"), 0);
-    QTest::mouseClick(child<QPushButton>(dialog, "renameButton"), Qt::LeftButton);
-    child<QLineEdit>(dialog, "newNameBox")->setText("Zero");
-    QTest::mouseClick(child<QPushButton>(dialog, "okButton"), Qt::LeftButton);
+    renameRow(dialog, 0, "Zero");
     ASSERT_EQ(messenger.events().size(), 2u);
     EXPECT_EQ(messenger.events()[0], "tone: error");
     EXPECT_FALSE(dialog.isRenaming());
@@ -217,7 +202,7 @@ TEST(TemplateManager, FailedRenameReturnsToBrowsingWithTheFilesRestored) {
     EXPECT_TRUE(child<QWidget>(dialog, "upperGroup")->isEnabled());
     EXPECT_EQ(dialog.names(), (Names{"one", "Two"}));
     EXPECT_EQ(folder.bytes("TemplateSettings.clx"), settings);
-    EXPECT_EQ(folder.files(), (std::set<std::string>{"TemplateList.clx", "TemplateSettings.clx"}));
+    EXPECT_TRUE(folder.holdsOnlyTheTwoFiles());
 }
 
 TEST_F(TwoTemplates, ManagerDeletesAfterConfirmation) {
