@@ -48,6 +48,10 @@ std::string crlf(const Lines& lines) {
     return text;
 }
 
+const std::string askedAboutGap =
+    "confirm: The first day in the output data does not continue from "
+    "the end of the existing file. Update anyway? -> ";
+
 // The output panel after a task 2 run: title, column names, unit line, data.
 Lines panel(const Lines& data) {
     return Lines{"Station Alder Creek 2005", fileHeader[2], fileHeader[3]} + data;
@@ -101,10 +105,14 @@ struct UpdateFixture : ::testing::Test {
                 "'site.wth.old.'"};
     }
 
+    long fileCount() const {
+        return std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator());
+    }
+
     // Only the file itself is left in the folder.
     void expectUntouched(const std::string& bytes) {
         EXPECT_EQ(readBytes(target), bytes);
-        EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
+        EXPECT_EQ(fileCount(), 1);
         EXPECT_EQ(frame.defaultOutputFolder, "/start/");
     }
 };
@@ -113,34 +121,52 @@ struct UpdateFixture : ::testing::Test {
 
 // ---- The cases of a successful update ----
 
-TEST_F(UpdateFixture, OverlappingOutputAppendsOnlyTheDaysAfterTheFilesLastDay) {
-    existing(days(2005, 110, 120));
-    std::string before = readBytes(target);
-    EXPECT_EQ(update(panel(days(2005, 100, 130))), UpdateOutcome::Updated);
-    EXPECT_EQ(readBytes(target), crlf(fileHeader + days(2005, 110, 130)));
-    EXPECT_EQ(readBytes(old), before);
-    EXPECT_EQ(messenger.events(), updatedEvents());
-    EXPECT_EQ(frame.defaultOutputFolder, dir.path().string() + "/");
+TEST_F(UpdateFixture, DaysAfterTheFilesLastDayAreAppendedAndTheOriginalKeptAsOld) {
+    struct Case {
+        const char* what;
+        Lines existingData, output, expectedData;
+    };
+    const Lines titledByYear = {"2005 data of Alder Creek", fileHeader[2], fileHeader[3]};
+    const std::vector<Case> cases = {
+        {"overlap", days(2005, 110, 120), panel(days(2005, 100, 130)), days(2005, 110, 130)},
+        {"the day after", days(2005, 118, 120), panel(days(2005, 121, 125)), days(2005, 118, 125)},
+        {"only the last line new", days(2005, 118, 120), panel(days(2005, 115, 121)),
+         days(2005, 118, 121)},
+        {"one day below the unit line", days(2005, 119, 120), panel({day(2005, 121)}),
+         days(2005, 119, 121)},
+        {"leap year ends", days(2004, 365, 366), panel(days(2004, 360, 366) + days(2005, 1, 3)),
+         days(2004, 365, 366) + days(2005, 1, 3)},
+        {"year ends", days(2005, 364, 365), panel(days(2006, 1, 2)),
+         days(2005, 364, 365) + days(2006, 1, 2)},
+        // The title begins with the data's year, the data on 31 December.
+        {"31 December", days(2004, 364, 365),
+         titledByYear + days(2004, 366, 366) + days(2005, 1, 2),
+         days(2004, 364, 366) + days(2005, 1, 2)},
+        {"existing data end at a year of 0", days(2005, 119, 120) + Lines{"0\t0", day(2005, 200)},
+         panel({day(2005, 121)}), days(2005, 119, 121)},
+        {"blanks between year and day become one tab",
+         {"2005  119\t1.00\t2.0", "", "  2005 \t 120   3.00\t4.0"},
+         panel({day(2005, 121)}),
+         {"2005\t119\t1.00\t2.0", "2005\t120   3.00\t4.0", day(2005, 121)}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        existing(c.existingData);
+        std::string before = readBytes(target);
+        messenger.clear();
+        frame.defaultOutputFolder = "/start/";
+        EXPECT_EQ(update(c.output), UpdateOutcome::Updated);
+        EXPECT_EQ(readBytes(target), crlf(fileHeader + c.expectedData));
+        EXPECT_EQ(readBytes(old), before);
+        EXPECT_EQ(messenger.events(), updatedEvents());
+        EXPECT_EQ(frame.defaultOutputFolder, dir.path().string() + "/");
+        EXPECT_EQ(fileCount(), 2); // no temporary left behind
+    }
     ASSERT_TRUE(dialogs.lastRequest);
     EXPECT_EQ(dialogs.lastRequest->title, "Select the weather file to be updated for Agrovia use");
     EXPECT_EQ(dialogs.lastRequest->filter, "Agrovia weather file (.wth)|*.wth|All files(*.*)|*.*");
     EXPECT_EQ(dialogs.lastRequest->startFolder, "/start/");
     EXPECT_EQ(dialogs.lastRequest->suggestedName, "");
-    // Two files only: no temporary left behind.
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 2);
-}
-
-TEST_F(UpdateFixture, OutputStartingTheDayAfterIsAppendedWhole) {
-    existing(days(2005, 118, 120));
-    EXPECT_EQ(update(panel(days(2005, 121, 125))), UpdateOutcome::Updated);
-    EXPECT_EQ(readBytes(target), crlf(fileHeader + days(2005, 118, 125)));
-    EXPECT_EQ(messenger.events(), updatedEvents());
-}
-
-TEST_F(UpdateFixture, OnlyTheLastOutputLineIsNew) {
-    existing(days(2005, 118, 120));
-    EXPECT_EQ(update(panel(days(2005, 115, 121))), UpdateOutcome::Updated);
-    EXPECT_EQ(readBytes(target), crlf(fileHeader + days(2005, 118, 121)));
 }
 
 TEST_F(UpdateFixture, GapAsksAndYesAppendsLeavingTheGap) {
@@ -148,10 +174,7 @@ TEST_F(UpdateFixture, GapAsksAndYesAppendsLeavingTheGap) {
     messenger.answerNext(true);
     EXPECT_EQ(update(panel(days(2005, 125, 127))), UpdateOutcome::Updated);
     EXPECT_EQ(readBytes(target), crlf(fileHeader + days(2005, 118, 120) + days(2005, 125, 127)));
-    EXPECT_EQ(messenger.events(),
-              (Lines{"tone: error", "confirm: The first day in the output data does not continue "
-                                    "from the end of the existing file. Update anyway? -> Yes"} +
-               updatedEvents()));
+    EXPECT_EQ(messenger.events(), (Lines{"tone: error", askedAboutGap + "Yes"} + updatedEvents()));
 }
 
 TEST_F(UpdateFixture, GapAnsweredNoChangesNothing) {
@@ -160,9 +183,14 @@ TEST_F(UpdateFixture, GapAnsweredNoChangesNothing) {
     messenger.answerNext(false);
     EXPECT_EQ(update(panel(days(2005, 125, 127))), UpdateOutcome::Declined);
     expectUntouched(before);
+    // Day 365 of a leap year is not its last day.
+    existing(days(2004, 364, 365));
+    before = readBytes(target);
+    messenger.answerNext(false);
+    EXPECT_EQ(update(panel(days(2005, 1, 2))), UpdateOutcome::Declined);
+    expectUntouched(before);
     EXPECT_EQ(messenger.events(),
-              (Lines{"tone: error", "confirm: The first day in the output data does not continue "
-                                    "from the end of the existing file. Update anyway? -> No"}));
+              (Lines{"tone: error", askedAboutGap + "No", "tone: error", askedAboutGap + "No"}));
 }
 
 TEST_F(UpdateFixture, NothingAfterTheLastDayChangesNothing) {
@@ -178,23 +206,6 @@ TEST_F(UpdateFixture, NothingAfterTheLastDayChangesNothing) {
     EXPECT_EQ(messenger.events(), noNeed + noNeed + noNeed);
 }
 
-TEST_F(UpdateFixture, YearChangeContinuesWithoutAsking) {
-    existing(days(2004, 365, 366));
-    EXPECT_EQ(update(panel(days(2004, 360, 366) + days(2005, 1, 3))), UpdateOutcome::Updated);
-    EXPECT_EQ(readBytes(target), crlf(fileHeader + days(2004, 365, 366) + days(2005, 1, 3)));
-
-    existing(days(2005, 364, 365));
-    messenger.clear();
-    EXPECT_EQ(update(panel(days(2006, 1, 2))), UpdateOutcome::Updated);
-    EXPECT_EQ(readBytes(target), crlf(fileHeader + days(2005, 364, 365) + days(2006, 1, 2)));
-    EXPECT_EQ(messenger.events(), updatedEvents());
-
-    // Day 365 of a leap year is not its last day.
-    existing(days(2004, 364, 365));
-    messenger.answerNext(false);
-    EXPECT_EQ(update(panel(days(2005, 1, 2))), UpdateOutcome::Declined);
-}
-
 TEST_F(UpdateFixture, SecondUpdateReplacesTheEarlierOld) {
     existing(days(2005, 118, 120));
     ASSERT_EQ(update(panel(days(2005, 121, 122))), UpdateOutcome::Updated);
@@ -202,28 +213,12 @@ TEST_F(UpdateFixture, SecondUpdateReplacesTheEarlierOld) {
     ASSERT_EQ(update(panel(days(2005, 123, 124))), UpdateOutcome::Updated);
     EXPECT_EQ(readBytes(old), afterFirst);
     EXPECT_EQ(readBytes(target), crlf(fileHeader + days(2005, 118, 124)));
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 2);
+    EXPECT_EQ(fileCount(), 2);
     EXPECT_EQ(steps.calls,
               (Lines{"write site.wth.new~", "rename site.wth -> site.wth.old",
                      "rename site.wth.new~ -> site.wth", "write site.wth.new~",
                      "rename site.wth.old -> site.wth.old~", "rename site.wth -> site.wth.old",
                      "rename site.wth.new~ -> site.wth", "remove site.wth.old~"}));
-}
-
-TEST_F(UpdateFixture, BlanksBetweenYearAndDayBecomeOneTab) {
-    writeBytes(target,
-               crlf(fileHeader + Lines{"2005  119\t1.00\t2.0", "", "  2005 \t 120   3.00\t4.0"}));
-    std::string before = readBytes(target);
-    EXPECT_EQ(update(panel(days(2005, 121, 121))), UpdateOutcome::Updated);
-    EXPECT_EQ(readBytes(target), crlf(fileHeader + Lines{"2005\t119\t1.00\t2.0",
-                                                         "2005\t120   3.00\t4.0", day(2005, 121)}));
-    EXPECT_EQ(readBytes(old), before);
-}
-
-TEST_F(UpdateFixture, ExistingDataEndAtAYearOfZero) {
-    existing(days(2005, 119, 120) + Lines{"0\t0", day(2005, 200)});
-    EXPECT_EQ(update(panel(days(2005, 121, 121))), UpdateOutcome::Updated);
-    EXPECT_EQ(readBytes(target), crlf(fileHeader + days(2005, 119, 121)));
 }
 
 TEST_F(UpdateFixture, NewFileKeepsThePermissionsOfTheOld) {
@@ -276,21 +271,6 @@ TEST(OutputDataStart, NoTwoDataLinesOfOneYearFindNothing) {
     EXPECT_EQ(findOutputDataStart({"Title", day(2003, 1), day(2004, 1), day(2005, 1)}),
               std::nullopt);
     EXPECT_EQ(findOutputDataStart({"No suspicious data are spotted."}), std::nullopt);
-}
-
-TEST_F(UpdateFixture, DataBeginningOn31DecemberLoseNoDay) {
-    existing(days(2004, 364, 365));
-    Lines output = {"2005 data of Alder Creek", fileHeader[2], fileHeader[3]};
-    output = output + days(2004, 366, 366) + days(2005, 1, 2);
-    EXPECT_EQ(update(output), UpdateOutcome::Updated);
-    EXPECT_EQ(readBytes(target), crlf(fileHeader + days(2004, 364, 366) + days(2005, 1, 2)));
-    EXPECT_EQ(messenger.events(), updatedEvents());
-}
-
-TEST_F(UpdateFixture, SingleNewDayBelowTheUnitLineIsEnough) {
-    existing(days(2005, 119, 120));
-    EXPECT_EQ(update(panel({day(2005, 121)})), UpdateOutcome::Updated);
-    EXPECT_EQ(readBytes(target), crlf(fileHeader + days(2005, 119, 121)));
 }
 
 // ---- Files and panels the update refuses; nothing changes ----
@@ -408,7 +388,7 @@ TEST_F(UpdateFixture, FailedReplacementLeavesTheFileAndItsOldAsTheyWere) {
         EXPECT_EQ(update(panel(days(2005, 121, 122))), UpdateOutcome::ReplaceFailed);
         EXPECT_EQ(readBytes(target), before);
         EXPECT_EQ(readBytes(old), "earlier version\r\n");
-        EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 2);
+        EXPECT_EQ(fileCount(), 2);
         EXPECT_EQ(messenger.events(),
                   (Lines{"tone: error", "error: Could not update \"" + target.string() +
                                             "\". Simulated failure. The file is not changed."}));
@@ -473,10 +453,7 @@ struct BatchUpdate : ::testing::Test {
                std::to_string(10 + tmax) + ".0\t1.0\t0\t0.0\t0.0";
     }
     void existing(const std::string& name, int lastDay) {
-        Lines lines = fileHeader;
-        for (int d = 1; d <= lastDay; ++d)
-            lines.push_back(converted(2005, d, d));
-        writeBytes(dir / name, crlf(lines));
+        writeBytes(dir / name, crlf(expectedDays(lastDay)));
     }
     // Runs the batch on input days first..last of 2005 (T-max 10 + day).
     int run(const std::string& name, int first, int last, bool yes = false) {
