@@ -9,34 +9,27 @@ using climora::testing::readBytes;
 using climora::testing::TempFolder;
 using climora::testing::writeBytes;
 
-TEST(SaveNames, TextNamesEndInTxtExactly) {
+TEST(SaveNames, EndInTheFiltersExtensionExactly) {
     EXPECT_EQ(textSaveName("/d/page.txt"), "/d/page.txt");
     EXPECT_EQ(textSaveName("/d/page"), "/d/page.txt");
     EXPECT_EQ(textSaveName("/d/page.TXT"), "/d/page.TXT.txt");
     EXPECT_EQ(textSaveName("/d/page.htm"), "/d/page.htm.txt");
     EXPECT_EQ(textSaveName("/d/page."), "/d/page..txt");
     EXPECT_EQ(textSaveName("/d.x/page"), "/d.x/page.txt"); // a dot in a folder is no extension
-}
-
-TEST(SaveNames, WebArchiveNamesEndInMhtExactly) {
     EXPECT_EQ(webArchiveSaveName("/d/page.mht"), "/d/page.mht");
     EXPECT_EQ(webArchiveSaveName("/d/page"), "/d/page.mht");
     EXPECT_EQ(webArchiveSaveName("/d/page.MHT"), "/d/page.MHT.mht");
     EXPECT_EQ(webArchiveSaveName("/d/page.mhtml"), "/d/page.mhtml.mht");
 }
 
-TEST(HomePageFile, MissingFileGivesTheSearchSite) {
-    TempFolder folder;
-    WorkFolder work(folder.path());
-    HomePage home = readHomePage(work);
-    EXPECT_EQ(home.name, defaultHomePage().name);
-    EXPECT_EQ(home.address, defaultHomePage().address);
-    EXPECT_FALSE(home.address.empty());
-}
-
 TEST(HomePageFile, WrittenAsTwoCrLfLinesAndReadBack) {
     TempFolder folder;
     WorkFolder work(folder.path());
+    // Without the file: the search site.
+    EXPECT_EQ(readHomePage(work).name, defaultHomePage().name);
+    EXPECT_EQ(readHomePage(work).address, defaultHomePage().address);
+    EXPECT_FALSE(defaultHomePage().address.empty());
+
     writeHomePage(work, {"Station", "http://example.org/station"});
     EXPECT_EQ(readBytes(folder / "Homepage.clx"), "Station\r\nhttp://example.org/station\r\n");
     HomePage home = readHomePage(work);
@@ -64,13 +57,10 @@ TEST(HotLinksFile, ReadsUpToFiveCompleteLinks) {
     EXPECT_EQ(linkAddresses({"Home", "http://h/"}, links),
               (std::vector<std::string>{"http://h/", "http://l1/", "http://l2/", "http://l3/",
                                         "http://l4/", "http://l5/"}));
-}
 
-TEST(HotLinksFile, ShortFileLeavesTheRestUnset) {
-    TempFolder folder;
-    WorkFolder work(folder.path());
-    writeBytes(folder / "HotLinks.clx", "A\r\ntip A\r\nhttp://a/\r\nB\r\ntip B\r\n");
-    std::vector<HotLink> links = readHotLinks(work);
+    // A link without its address is left out.
+    writeBytes(folder / "hotlinks.clx", "A\r\ntip A\r\nhttp://a/\r\nB\r\ntip B\r\n");
+    links = readHotLinks(work);
     ASSERT_EQ(links.size(), 1u);
     EXPECT_EQ(links[0].address, "http://a/");
 }

@@ -16,12 +16,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-QAction* action(QWidget* window, const char* name) {
-    auto* found = window->findChild<QAction*>(name);
-    EXPECT_NE(found, nullptr) << name;
-    return found;
-}
-
 // Waits for the explorer to close itself.
 bool closes(QPointer<ExplorerWindow>& explorer) {
     return waitUntil([&] { return explorer.isNull(); });

@@ -5,6 +5,7 @@
 #include "explorer/ui/ExplorerWindow.h"
 #include "testing/TempFolder.h"
 
+#include <QAction>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
@@ -19,8 +20,6 @@
 
 namespace climora::testing {
 
-// A work folder with the gear pictures and a folder of local pages; an
-// explorer opened on a fake main window.
 // Lets the event loop run until the condition holds or the time is up.
 inline bool waitUntil(const std::function<bool()>& condition, int milliseconds = 15000) {
     for (int waited = 0; !condition() && waited < milliseconds; waited += 20)
@@ -28,6 +27,15 @@ inline bool waitUntil(const std::function<bool()>& condition, int milliseconds =
     return condition();
 }
 
+// The window's action of that object name.
+inline QAction* action(QWidget* window, const char* name) {
+    auto* found = window->findChild<QAction*>(name);
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+
+// A work folder with the gear pictures and a folder of local pages; an
+// explorer opened on a fake main window.
 class ExplorerTest : public ::testing::Test {
   protected:
     void SetUp() override;

@@ -19,12 +19,6 @@ using Entries = std::vector<std::string>;
 
 namespace {
 
-QAction* action(QWidget* window, const char* name) {
-    auto* found = window->findChild<QAction*>(name);
-    EXPECT_NE(found, nullptr) << name;
-    return found;
-}
-
 QToolButton* linkButton(QWidget* window, int number) {
     return window->findChild<QToolButton*>(QString("linkButton%1").arg(number));
 }
