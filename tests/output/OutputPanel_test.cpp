@@ -30,17 +30,6 @@ struct SaveFixture : ::testing::Test {
 
 } // namespace
 
-TEST_F(SaveFixture, DialogOffersWeatherAndTextFiltersAndSuggestsTheInputName) {
-    save({}, "/home/u/site2005.txt", "x.txt", 1);
-    ASSERT_TRUE(dialogs.lastRequest);
-    EXPECT_EQ(dialogs.lastRequest->filter,
-              "Agrovia weather files (.wth)|*.wth|Text files(*.txt)|*.txt");
-    EXPECT_EQ(dialogs.lastRequest->filterIndex, 1);
-    EXPECT_EQ(dialogs.lastRequest->startFolder, "/data/in/");
-    EXPECT_EQ(dialogs.lastRequest->suggestedName, "site2005");
-    EXPECT_TRUE(dialogs.lastRequest->confirmOverwrite);
-}
-
 TEST(SaveSuggestion, CutsBeforeTheFirstDotAndDropsTheFolder) {
     EXPECT_EQ(suggestedOutputName("site2005.txt"), "site2005");
     EXPECT_EQ(suggestedOutputName("/x/y.z/a.b.txt"), "a");
@@ -48,29 +37,35 @@ TEST(SaveSuggestion, CutsBeforeTheFirstDotAndDropsTheFolder) {
     EXPECT_EQ(suggestedOutputName(std::string(loadedBackInputName)), "Output");
 }
 
-TEST_F(SaveFixture, NameWithoutExtensionTakesTheSelectedFiltersExtension) {
-    auto written = save({"Title", "2005\t1"}, "site2005.txt", "site2005", 1);
-    ASSERT_TRUE(written);
-    EXPECT_EQ(*written, dir / "site2005.wth");
-    EXPECT_EQ(readBytes(dir / "site2005.wth"), "Title\r\n2005\t1\r\n");
-
-    written = save({"x"}, "site2005.txt", "notes", 2);
-    ASSERT_TRUE(written);
-    EXPECT_EQ(readBytes(dir / "notes.txt"), "x\r\n");
+// A name without extension takes the selected filter's; any other is kept.
+TEST_F(SaveFixture, WritesThePanelUnderTheNameRules) {
+    struct Case {
+        std::vector<std::string> lines;
+        std::string entered;
+        int filterIndex;
+        std::string written, bytes;
+    };
+    const std::vector<Case> cases = {
+        {{"Title", "2005\t1"}, "site2005", 1, "site2005.wth", "Title\r\n2005\t1\r\n"},
+        {{"x"}, "notes", 2, "notes.txt", "x\r\n"},
+        {{"a"}, "result.dat", 1, "result.dat", "a\r\n"},
+        {{"b"}, "other.dat", 2, "other.dat", "b\r\n"},
+        {{}, "empty.txt", 1, "empty.txt", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.entered);
+        EXPECT_EQ(save(c.lines, "/home/u/site2005.txt", c.entered, c.filterIndex), dir / c.written);
+        EXPECT_EQ(readBytes(dir / c.written), c.bytes);
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 5);
     EXPECT_TRUE(messenger.events().empty());
-}
-
-TEST_F(SaveFixture, NameWithExtensionIsKeptWhateverTheFilter) {
-    ASSERT_TRUE(save({"a"}, "in.txt", "result.dat", 1));
-    ASSERT_TRUE(save({"b"}, "in.txt", "other.dat", 2));
-    EXPECT_EQ(readBytes(dir / "result.dat"), "a\r\n");
-    EXPECT_EQ(readBytes(dir / "other.dat"), "b\r\n");
-    EXPECT_FALSE(std::filesystem::exists(dir / "result.dat.wth"));
-}
-
-TEST_F(SaveFixture, EmptyPanelSavesAnEmptyFile) {
-    ASSERT_TRUE(save({}, "in.txt", "empty.txt", 1));
-    EXPECT_EQ(readBytes(dir / "empty.txt"), "");
+    ASSERT_TRUE(dialogs.lastRequest);
+    EXPECT_EQ(dialogs.lastRequest->filter,
+              "Agrovia weather files (.wth)|*.wth|Text files(*.txt)|*.txt");
+    EXPECT_EQ(dialogs.lastRequest->filterIndex, 1);
+    EXPECT_EQ(dialogs.lastRequest->startFolder, "/data/in/");
+    EXPECT_EQ(dialogs.lastRequest->suggestedName, "site2005");
+    EXPECT_TRUE(dialogs.lastRequest->confirmOverwrite);
 }
 
 TEST_F(SaveFixture, CancelWritesNothing) {
@@ -132,10 +127,4 @@ TEST_F(HandOffFixture, ReportsWhenNoProgramTakesEitherCopy) {
     EXPECT_EQ(loadInSpreadsheet({"x"}, work, opener, messenger), HandOffResult::NoProgram);
     EXPECT_EQ(messenger.events(),
               (Events{"tone: error", "error: Sorry, neither Excel nor QuattroPro is available."}));
-}
-
-TEST(LoadBack, NamesTheInputOutputAndMovesTheLines) {
-    LoadedBack loaded = loadBack({"Title", "2005\t1\t3.5"});
-    EXPECT_EQ(loaded.inputName, "Output.~");
-    EXPECT_EQ(loaded.inputLines, (std::vector<std::string>{"Title", "2005\t1\t3.5"}));
 }
