@@ -28,17 +28,13 @@ struct StartedProgram {
 
 } // namespace
 
-TEST(DefaultFolderTexts, WorkFolderInBothBoxesWithoutOptionFile) {
+TEST(DefaultFolderTexts, FirstTwoLinesOfTheOptionFileElseTheWorkFolder) {
     StartedProgram program;
     FolderTexts texts = defaultFolderTexts(program.work());
     EXPECT_EQ(texts.inputFolder, program.work().pathText());
     EXPECT_EQ(texts.outputFolder, program.work().pathText());
-}
-
-TEST(DefaultFolderTexts, FirstTwoLinesOfTheOptionFile) {
-    StartedProgram program;
     writeBytes(program.optionFile(), "/data/in\r\n/data/out\r\n1\r\n0\r\n0\r\n1\r\n-99\t0.01\r\n");
-    FolderTexts texts = defaultFolderTexts(program.work());
+    texts = defaultFolderTexts(program.work());
     EXPECT_EQ(texts.inputFolder, "/data/in");
     EXPECT_EQ(texts.outputFolder, "/data/out");
 }

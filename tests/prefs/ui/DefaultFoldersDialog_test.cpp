@@ -3,8 +3,8 @@
 #include "prefs/ui/FolderChooserDialog.h"
 #include "prefs/ui/WhenModal.h"
 #include "testing/TempFolder.h"
+#include "testing/ui/NamedControls.h"
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 using namespace climora;
+using climora::testing::expectNamedControls;
 using climora::testing::readBytes;
 using climora::testing::TempFolder;
 using climora::testing::whenModalOpens;
@@ -44,15 +45,12 @@ class DefaultFolders : public ::testing::Test {
 
 } // namespace
 
-TEST_F(DefaultFolders, OpensWithTheWorkFolderWithoutOptionFile) {
+TEST_F(DefaultFolders, OpensWithTheWorkFolderWithoutOptionFileAndNamedControls) {
     DefaultFoldersDialog dialog(work, inputFolder, outputFolder, messenger);
     EXPECT_EQ(dialog.windowTitle(), "Default input & output folders");
     EXPECT_EQ(inputBox(dialog)->text().toStdString(), work.pathText());
     EXPECT_EQ(outputBox(dialog)->text().toStdString(), work.pathText());
-    EXPECT_EQ(child<QLabel>(dialog, "inputFolderLabel")->text(), "Default folder for input files");
-    EXPECT_EQ(child<QLabel>(dialog, "outputFolderLabel")->text(),
-              "Default folder for output files");
-    EXPECT_EQ(child<QPushButton>(dialog, "browseInputButton")->text(), "Browse...");
+    EXPECT_GE(expectNamedControls(dialog), 6);
 }
 
 TEST_F(DefaultFolders, OkWritesTheTwoLinesAsTypedAndSetsTheFoldersInMemory) {
