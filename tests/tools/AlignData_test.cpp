@@ -7,33 +7,25 @@ using climora::testing::ToolFixture;
 using Events = std::vector<std::string>;
 
 TEST(AlignDataLine, WritesEachNumberFollowedByATab) {
-    EXPECT_EQ(alignDataLine("2005   32  12.5      3.1"), "2005\t32\t12.5\t3.1\t");
-    EXPECT_EQ(alignDataLine("\t2005,1,1,-3.5\t"), "2005\t1\t1\t-3.5\t");
-}
-
-TEST(AlignDataLine, FlagsAndTheEndingCharacterAreDropped) {
-    EXPECT_EQ(alignDataLine("12.5M 3.1"), "12.5\t3.1\t");
-    EXPECT_EQ(alignDataLine("1.5E3"), "1.5\t3\t"); // exponent splits the number
-    EXPECT_EQ(alignDataLine("25\xC2\xB0"
-                            "C 7"),
-              "25\t7\t");                          // degree sign
-    EXPECT_EQ(alignDataLine("12--5"), "12\t-5\t"); // first dash ends 12, second starts -5
-}
-
-TEST(AlignDataLine, PointCannotStartANumberButDashCan) {
-    EXPECT_EQ(alignDataLine(".5"), "5\t");
-    EXPECT_EQ(alignDataLine("-.5"), "-.5\t");
-    EXPECT_EQ(alignDataLine("3 - 4"), "3\t-\t4\t"); // a lone dash stays a field
-    EXPECT_EQ(alignDataLine("7 -"), "7\t-\t");
-}
-
-TEST(AlignDataLine, DatesWithDashesBecomeThreeFields) {
-    EXPECT_EQ(alignDataLine("2005-01-05,4.2"), "2005\t01\t05\t4.2\t");
-}
-
-TEST(AlignDataLine, RowWithoutDigitsBecomesEmpty) {
-    EXPECT_EQ(alignDataLine("Missing data. End of file"), "");
-    EXPECT_EQ(alignDataLine(""), "");
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"2005   32  12.5      3.1", "2005\t32\t12.5\t3.1\t"},
+        {"\t2005,1,1,-3.5\t", "2005\t1\t1\t-3.5\t"},
+        // Flags and the character that ends a number are dropped.
+        {"12.5M 3.1", "12.5\t3.1\t"},
+        {"1.5E3", "1.5\t3\t"},      // an exponent splits the number
+        {"25\u00B0C 7", "25\t7\t"}, // degree sign
+        {"12--5", "12\t-5\t"},      // the first dash ends 12, the second starts -5
+        // A point cannot start a number, a dash can; a lone dash stays a field.
+        {".5", "5\t"},
+        {"-.5", "-.5\t"},
+        {"3 - 4", "3\t-\t4\t"},
+        {"7 -", "7\t-\t"},
+        {"2005-01-05,4.2", "2005\t01\t05\t4.2\t"}, // dates with dashes: three fields
+        {"Missing data. End of file", ""},         // rows without digits become empty
+        {"", ""},
+    };
+    for (const auto& [row, aligned] : cases)
+        EXPECT_EQ(alignDataLine(row), aligned) << row;
 }
 
 class AlignInputData : public ToolFixture {};

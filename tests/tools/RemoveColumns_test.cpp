@@ -17,13 +17,11 @@ ColumnMarks marked(std::initializer_list<int> columns) {
 
 } // namespace
 
-TEST(RemoveColumnsLine, DropsMarkedColumnsAndTextBetweenNumbers) {
+TEST(RemoveColumnsLine, DropsMarkedColumnsThatExistAndTextBetweenNumbers) {
     EXPECT_EQ(removeColumnsLine("2005 32 12.5 3.1 0.0", marked({2, 4})), "2005\t12.5\t0.0\t");
     EXPECT_EQ(removeColumnsLine("2005 32M 12.5E 3.1", marked({})), "2005\t32\t12.5\t3.1\t");
     EXPECT_EQ(removeColumnsLine("2005-01-05 7", marked({2})), "2005\t05\t7\t");
-}
-
-TEST(RemoveColumnsLine, MarksBeyondARowsLengthRemoveNothing) {
+    // Marks beyond a row's length remove nothing.
     EXPECT_EQ(removeColumnsLine("1 2 3", marked({5, 30})), "1\t2\t3\t");
     EXPECT_EQ(removeColumnsLine("no digits", marked({1})), "");
 }

@@ -1,13 +1,14 @@
 #include "app/RecordingMessenger.h"
 #include "testing/TempFolder.h"
+#include "testing/ui/NamedControls.h"
 #include "tools/ui/RemoveColumnsDialog.h"
 
-#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <gtest/gtest.h>
 
 using namespace climora;
+using climora::testing::expectNamedControls;
 
 namespace {
 
@@ -25,18 +26,14 @@ struct DialogUnderTest {
 
 } // namespace
 
-TEST(RemoveColumnsDialog, OpensWithColumnsOneToThirtyUnticked) {
+TEST(RemoveColumnsDialog, OpensWithColumnsOneToThirtyUntickedAndNamedControls) {
     DialogUnderTest t;
-    EXPECT_EQ(t.dialog.windowTitle(), "Remove data columns");
-    EXPECT_EQ(t.dialog.findChild<QLabel*>("columnsLabel")->text(), "Column to be removed");
     ASSERT_EQ(t.list()->count(), 30);
     for (int row = 0; row < 30; ++row) {
         EXPECT_EQ(t.list()->item(row)->text(), QString::number(row + 1));
         EXPECT_EQ(t.list()->item(row)->checkState(), Qt::Unchecked);
     }
-    EXPECT_EQ(t.dialog.findChild<QPushButton*>("resetAllButton")->text(), "Reset all");
-    for (auto* button : t.dialog.findChildren<QPushButton*>())
-        EXPECT_FALSE(button->accessibleName().isEmpty());
+    EXPECT_EQ(expectNamedControls(t.dialog), 4); // the list and three buttons
 }
 
 TEST(RemoveColumnsDialog, OkHandsOverTheTickedColumnsAndCloses) {
