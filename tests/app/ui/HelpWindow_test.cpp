@@ -94,9 +94,3 @@ TEST_F(HelpTest, ContextHelpShortcutOpensTheTopicOfTheWindow) {
     EXPECT_EQ(HelpWindow::current()->topic(), help::defaultFolders);
     EXPECT_EQ(fs::current_path(), work.path());
 }
-
-TEST(HelpTopics, AnchorsAreNamedAfterTheTopicNumbers) {
-    EXPECT_EQ(helpTopicAnchor(1260), "topic1260");
-    EXPECT_EQ(helpTopicAnchor(12000), "topic12000");
-    EXPECT_EQ(helpTopicAnchor(help::contents), "");
-}

@@ -1,5 +1,6 @@
 #include "app/RecordingMessenger.h"
 #include "pipeline/ui/SiteCoordinateDialog.h"
+#include "testing/ui/NamedControls.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -10,6 +11,7 @@
 #include <gtest/gtest.h>
 
 using namespace climora;
+using climora::testing::expectNamedControls;
 using Events = std::vector<std::string>;
 
 namespace {
@@ -32,23 +34,45 @@ struct Dialog {
 
 } // namespace
 
-TEST(SiteCoordinateDialog, StartsEmptyOnNorthAndWest) {
+TEST(SiteCoordinateDialog, StartsEmptyOnNorthAndWestWithNamedControls) {
     Dialog d;
     EXPECT_EQ(d.dialog.windowTitle(), "Site coordinate");
     EXPECT_TRUE(d.dialog.findChild<QLineEdit*>("latitudeBox")->text().isEmpty());
     EXPECT_EQ(d.dialog.findChild<QComboBox*>("northSouthList")->currentText(), "N");
     EXPECT_EQ(d.dialog.findChild<QComboBox*>("westEastList")->currentText(), "W");
+    EXPECT_GE(expectNamedControls(d.dialog), 7);
 }
 
-TEST(SiteCoordinateDialog, OkGivesTheSiteLineWithSouthAndEastNegative) {
-    Dialog d;
-    d.dialog.show();
-    d.type("35", 1, "120.5", 1, "12");
-    d.ok();
-    ASSERT_TRUE(d.dialog.siteLine());
-    EXPECT_EQ(*d.dialog.siteLine(), "-35 -120.5 12  Lat (deg), long (deg), elev(m)");
-    EXPECT_EQ(d.dialog.result(), QDialog::Accepted);
-    EXPECT_TRUE(d.messenger.events().empty());
+// South and east are negative; the user's decimal comma is read as well as
+// the point; Enter in a box acts as OK.
+TEST(SiteCoordinateDialog, OkGivesTheSiteLine) {
+    struct Case {
+        QLocale locale;
+        QStringList typed;
+        int northSouth, westEast;
+        bool enter;
+        std::string line;
+    };
+    const QLocale german(QLocale::German, QLocale::Germany);
+    const std::vector<Case> cases = {
+        {QLocale::c(), {"35", "120.5", "12"}, 1, 1, false, "-35 -120.5 12"},
+        {QLocale::c(), {"40.8", "96.7", "350"}, 0, 0, true, "40.8 96.7 350"},
+        {german, {"40,8", "96.7", "350,5"}, 0, 0, false, "40.8 96.7 350.5"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        Dialog d(c.locale);
+        d.dialog.show();
+        d.type(c.typed[0], c.northSouth, c.typed[1], c.westEast, c.typed[2]);
+        if (c.enter)
+            QTest::keyClick(d.dialog.findChild<QLineEdit*>("elevationBox"), Qt::Key_Return);
+        else
+            d.ok();
+        ASSERT_TRUE(d.dialog.siteLine());
+        EXPECT_EQ(*d.dialog.siteLine(), c.line + "  Lat (deg), long (deg), elev(m)");
+        EXPECT_EQ(d.dialog.result(), QDialog::Accepted);
+        EXPECT_TRUE(d.messenger.events().empty());
+    }
 }
 
 TEST(SiteCoordinateDialog, RefusalsKeepTheDialogOpen) {
@@ -67,24 +91,6 @@ TEST(SiteCoordinateDialog, RefusalsKeepTheDialogOpen) {
     d.ok();
     EXPECT_FALSE(d.dialog.isVisible());
     EXPECT_EQ(*d.dialog.siteLine(), "-66 1 1  Lat (deg), long (deg), elev(m)");
-}
-
-TEST(SiteCoordinateDialog, EnterInABoxActsAsOk) {
-    Dialog d;
-    d.dialog.show();
-    d.type("40.8", 0, "96.7", 0, "350");
-    QTest::keyClick(d.dialog.findChild<QLineEdit*>("elevationBox"), Qt::Key_Return);
-    ASSERT_TRUE(d.dialog.siteLine());
-    EXPECT_EQ(*d.dialog.siteLine(), "40.8 96.7 350  Lat (deg), long (deg), elev(m)");
-}
-
-TEST(SiteCoordinateDialog, ReadsTheUsersDecimalCommaAndThePoint) {
-    Dialog d(QLocale(QLocale::German, QLocale::Germany));
-    d.dialog.show();
-    d.type("40,8", 0, "96.7", 0, "350,5");
-    d.ok();
-    ASSERT_TRUE(d.dialog.siteLine());
-    EXPECT_EQ(*d.dialog.siteLine(), "40.8 96.7 350.5  Lat (deg), long (deg), elev(m)");
 }
 
 TEST(SiteCoordinateDialog, AskInsertsOnOkAndIsDestroyedOnClose) {
