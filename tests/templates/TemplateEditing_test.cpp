@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace climora;
 using namespace climora::testing;
 
@@ -31,11 +33,13 @@ std::string blockOf(const DataTemplate& t) {
 }
 
 // Three templates: the list sorted, the blocks in saving order, separated
-// by empty lines as saves leave them.
+// by empty lines as saves leave them. Confirmations are answered Yes; writes
+// fail for the file a test names.
 struct ThreeTemplates : ::testing::Test {
     TemplateFolder folder;
-    TemplateStore store{folder.work};
-    RecordingMessenger messenger;
+    FailingWrites writes;
+    TemplateStore store{folder.work, writes};
+    RecordingMessenger messenger{true};
     DataTemplate b = sample("b", "1", 1), a = sample("A", "2", 2), c = sample("c", "", 3);
     Names names = {"A", "b", "c"};
     std::string settings = "\r\n" + blockOf(b) + "\r\n" + blockOf(a) + "\r\n" + blockOf(c);
@@ -200,111 +204,76 @@ TEST_F(ThreeTemplates, DeleteRemovesTheBlockAfterYesOnly) {
     EXPECT_EQ(deleteTemplate(store, names, 5, messenger), EditStatus::Refused);
 }
 
-TEST(DeleteTemplate, DeletingTheOnlyTemplateLeavesTwoEmptyFiles) {
-    TemplateFolder folder;
-    folder.put("TemplateSettings.clx", "\r\n" + blockOf(sample("Only", "1", 1)));
-    folder.put("TemplateList.clx", "Only\r\n");
-    TemplateStore store(folder.work);
-    RecordingMessenger messenger(true);
-    Names names = {"Only"};
-    EXPECT_EQ(deleteTemplate(store, names, 0, messenger), EditStatus::Done);
+TEST_F(ThreeTemplates, DeletingDownToTheOnlyTemplateAndItLeavesTwoEmptyFiles) {
+    for (int left = 3; left > 0; --left)
+        ASSERT_EQ(deleteTemplate(store, names, 0, messenger), EditStatus::Done);
     EXPECT_TRUE(names.empty());
     EXPECT_EQ(folder.bytes("TemplateSettings.clx"), "");
     EXPECT_EQ(folder.bytes("TemplateList.clx"), "");
     EXPECT_TRUE(folder.holdsOnlyTheTwoFiles());
 }
 
-TEST(DeleteTemplate, ListEntryWithoutABlockIsRemovedFromTheList) {
-    TemplateFolder folder;
-    DataTemplate kept = sample("Kept", "1", 1);
-    folder.put("TemplateSettings.clx", blockOf(kept));
-    TemplateStore store(folder.work);
-    RecordingMessenger messenger(true);
-    Names names = {"Ghost", "Kept"};
-    EXPECT_EQ(deleteTemplate(store, names, 0, messenger), EditStatus::Done);
-    EXPECT_EQ(folder.bytes("TemplateSettings.clx"), blockOf(kept));
-    EXPECT_EQ(folder.bytes("TemplateList.clx"), "Kept\r\n");
+TEST_F(ThreeTemplates, ListEntryWithoutABlockIsDeletedFromTheList) {
+    names.push_back("Ghost");
+    EXPECT_EQ(deleteTemplate(store, names, 3, messenger), EditStatus::Done);
+    EXPECT_EQ(folder.bytes("TemplateSettings.clx"), blockOf(b) + blockOf(a) + blockOf(c));
+    EXPECT_EQ(folder.bytes("TemplateList.clx"), list);
 }
 
-TEST(RewriteFailure, BrokenBlockStructureRestoresTheOriginalFile) {
-    DataTemplate t = sample("T", "1", 1);
-    for (std::string broken : {std::string(), std::string("\r\n\r\n"), blockOf(t) + "\r\n",
-                               blockOf(t) + "Name only\r\n", blockOf(t) + "U\r\n1\r\n"}) {
-        TemplateFolder folder;
-        folder.put("TemplateSettings.clx", broken);
-        folder.put("TemplateList.clx", "T\r\nU\r\n");
-        TemplateStore store(folder.work);
-        RecordingMessenger messenger(true);
-        Names names = {"T", "U"};
+TEST_F(ThreeTemplates, BrokenBlockStructureLeavesTheFilesAsTheyWere) {
+    for (std::string broken : {std::string(), std::string("\r\n\r\n"), blockOf(a) + "\r\n",
+                               blockOf(a) + "Name only\r\n", blockOf(a) + "b\r\n1\r\n"}) {
+        SCOPED_TRACE(broken);
+        settings = broken;
+        SetUp();
+        messenger.clear();
         EXPECT_EQ(deleteTemplate(store, names, 0, messenger), EditStatus::Failed);
         EXPECT_EQ(renameTemplate(store, names, 0, "V", messenger), EditStatus::Failed);
         EXPECT_EQ(messenger.events(), (Events{"confirm: Delete this template? -> Yes", problems[0],
                                               problems[1], problems[0], problems[1]}));
-        EXPECT_EQ(names, (Names{"T", "U"}));
-        EXPECT_EQ(folder.bytes("TemplateSettings.clx"), broken);
-        EXPECT_EQ(folder.bytes("TemplateList.clx"), "T\r\nU\r\n");
-        EXPECT_TRUE(folder.holdsOnlyTheTwoFiles());
+        EXPECT_EQ(names, (Names{"A", "b", "c"}));
+        expectFilesUnchanged();
     }
 }
 
-TEST(RewriteFailure, FailingSettingsWriteRestoresTheOriginalThenReports) {
-    for (int operation = 0; operation < 3; ++operation) {
-        TemplateFolder folder;
-        std::string settings = blockOf(sample("T", "1", 1)) + blockOf(sample("U", "2", 2));
-        folder.put("TemplateSettings.clx", settings);
-        folder.put("TemplateList.clx", "T\r\nU\r\n");
-        FailingWrites writes("TemplateSettings.clx");
-        TemplateStore store(folder.work, writes);
-        RecordingMessenger messenger(true);
-        Names names = {"T", "U"};
-        EditStatus status = operation == 0 ? deleteTemplate(store, names, 1, messenger)
-                            : operation == 1
-                                ? renameTemplate(store, names, 1, "W", messenger)
-                                : saveTemplate(store, names, sample("U", "5", 5), messenger).status;
-        EXPECT_EQ(status, EditStatus::Failed) << operation;
-        const Events& events = messenger.events();
-        ASSERT_GE(events.size(), 2u);
-        EXPECT_EQ(events[events.size() - 2], "tone: error");
-        EXPECT_EQ(events.back(), "error: Write error on file \"" +
-                                     (folder.temp / "TemplateSettings.clx").string() + "\".");
-        EXPECT_EQ(names, (Names{"T", "U"}));
-        EXPECT_EQ(folder.bytes("TemplateSettings.clx"), settings) << operation;
-        EXPECT_EQ(folder.bytes("TemplateList.clx"), "T\r\nU\r\n");
-        EXPECT_TRUE(folder.holdsOnlyTheTwoFiles());
+TEST_F(ThreeTemplates, FailingSettingsWriteRestoresTheOriginalThenReports) {
+    writes.failingName = "TemplateSettings.clx";
+    const std::vector<std::function<EditStatus()>> operations = {
+        [&] { return deleteTemplate(store, names, 1, messenger); },
+        [&] { return renameTemplate(store, names, 1, "W", messenger); },
+        [&] { return saveTemplate(store, names, sample("b", "5", 5), messenger).status; }};
+    for (const auto& operation : operations) {
+        EXPECT_EQ(operation(), EditStatus::Failed);
+        expectFilesUnchanged();
     }
+    const std::string failure =
+        "error: Write error on file \"" + (folder.temp / "TemplateSettings.clx").string() + "\".";
+    EXPECT_EQ(messenger.events(), (Events{"confirm: Delete this template? -> Yes", "tone: error",
+                                          failure, "tone: error", failure, "tone: exclamation",
+                                          overwriteQuestion + "Yes", "tone: error", failure}));
+    EXPECT_EQ(names, (Names{"A", "b", "c"}));
 }
 
-TEST(RewriteFailure, FailingListWriteRestoresTheSettingsAndKeepsTheList) {
-    TemplateFolder folder;
-    std::string settings = "\r\n" + blockOf(sample("T", "1", 1));
-    folder.put("TemplateSettings.clx", settings);
-    folder.put("TemplateList.clx", "T\r\n");
-    FailingWrites writes("TemplateList.~");
-    TemplateStore store(folder.work, writes);
-    RecordingMessenger messenger(true);
-    SaveResult result = saveTemplate(store, {"T"}, sample("New", "2", 2), messenger);
+TEST_F(ThreeTemplates, FailingListWriteRestoresTheSettingsAndKeepsTheList) {
+    writes.failingName = "TemplateList.~";
+    SaveResult result = saveTemplate(store, names, sample("New", "2", 2), messenger);
     EXPECT_EQ(result.status, EditStatus::Failed);
-    EXPECT_EQ(result.names, Names{"T"});
-    Names names = {"T"};
+    EXPECT_EQ(result.names, names);
+    expectFilesUnchanged();
     EXPECT_EQ(deleteTemplate(store, names, 0, messenger), EditStatus::Failed);
+    expectFilesUnchanged();
     EXPECT_EQ(renameTemplate(store, names, 0, "U", messenger), EditStatus::Failed);
-    std::string failure =
+    expectFilesUnchanged();
+    const std::string failure =
         "error: Write error on file \"" + (folder.temp / "TemplateList.~").string() + "\".";
     EXPECT_EQ(messenger.events(),
               (Events{"tone: error", failure, "confirm: Delete this template? -> Yes",
                       "tone: error", failure, "tone: error", failure}));
-    EXPECT_EQ(names, Names{"T"});
-    EXPECT_EQ(folder.bytes("TemplateSettings.clx"), settings);
-    EXPECT_EQ(folder.bytes("TemplateList.clx"), "T\r\n");
-    EXPECT_TRUE(folder.holdsOnlyTheTwoFiles());
+    EXPECT_EQ(names, (Names{"A", "b", "c"}));
 }
 
-TEST(RewriteFailure, MissingSettingsFileIsReportedByRenameAndDelete) {
-    TemplateFolder folder;
-    folder.put("TemplateList.clx", "T\r\n");
-    TemplateStore store(folder.work);
-    RecordingMessenger messenger(true);
-    Names names = {"T"};
+TEST_F(ThreeTemplates, MissingSettingsFileIsReportedByRenameAndDelete) {
+    std::filesystem::remove(folder.temp / "TemplateSettings.clx");
     EXPECT_EQ(renameTemplate(store, names, 0, "U", messenger), EditStatus::Failed);
     EXPECT_EQ(deleteTemplate(store, names, 0, messenger), EditStatus::Failed);
     std::string cannotOpen =
@@ -315,19 +284,13 @@ TEST(RewriteFailure, MissingSettingsFileIsReportedByRenameAndDelete) {
     EXPECT_EQ(folder.files(), std::set<std::string>{"TemplateList.clx"});
 }
 
-TEST(RewriteFailure, StaleBackupIsReplacedAndRemoved) {
-    TemplateFolder folder;
-    DataTemplate t = sample("T", "1", 1), u = sample("U", "2", 2);
-    folder.put("TemplateSettings.clx", blockOf(t) + blockOf(u));
+TEST_F(ThreeTemplates, StaleBackupIsReplacedAndRemoved) {
     folder.put("TemplateOld.clx", "left over");
-    TemplateStore store(folder.work);
-    RecordingMessenger messenger;
-    Names names = {"T", "U"};
     EXPECT_EQ(renameTemplate(store, names, 0, "S", messenger), EditStatus::Done);
-    DataTemplate s = t;
+    DataTemplate s = a;
     s.name = "S";
-    EXPECT_EQ(folder.bytes("TemplateSettings.clx"), blockOf(s) + blockOf(u));
-    EXPECT_FALSE(folder.has("TemplateOld.clx"));
+    EXPECT_EQ(folder.bytes("TemplateSettings.clx"), blockOf(b) + blockOf(s) + blockOf(c));
+    EXPECT_TRUE(folder.holdsOnlyTheTwoFiles());
 }
 
 TEST(TemplateListAvailable, MissingListIsReported) {

@@ -48,21 +48,19 @@ inline void expectSameSlots(const ColumnSlots& actual, const ColumnSlots& expect
 }
 
 // Writes that fail for one file name: the failing write first puts part of
-// its lines on disk, as a full disk would.
-class FailingWrites : public TemplateWrites {
-  public:
-    explicit FailingWrites(std::string failingName) : failingName_(std::move(failingName)) {}
+// its lines on disk, as a full disk would. No write fails while the name is
+// empty.
+struct FailingWrites : TemplateWrites {
+    explicit FailingWrites(std::string name = {}) : failingName(std::move(name)) {}
     void writeLines(const std::filesystem::path& file,
                     const std::vector<std::string>& lines) override {
-        if (file.filename() != failingName_)
+        if (failingName.empty() || file.filename() != failingName)
             return TemplateWrites::writeLines(file, lines);
         std::vector<std::string> part(lines.begin(), lines.begin() + lines.size() / 2);
         TemplateWrites::writeLines(file, part);
         throw FileError("Write error on file \"" + file.string() + "\".");
     }
-
-  private:
-    std::string failingName_;
+    std::string failingName;
 };
 
 // Twelve positions as a settings line: each followed by a TAB.
