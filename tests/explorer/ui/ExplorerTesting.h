@@ -44,7 +44,8 @@ class ExplorerTest : public ::testing::Test {
     // Writes a page into the pages folder and gives its address.
     QString writePage(const std::string& name, const std::string& title, const std::string& body);
     void setHomePage(const QString& address, const std::string& name = "Home");
-    // Opens the explorer and waits for the home page.
+    // Opens the explorer and waits for the home page (a plain page unless
+    // the test set one).
     ExplorerWindow* openExplorer();
     // Runs `action` and waits until the page has loaded.
     bool loads(const std::function<void()>& action);
@@ -105,6 +106,8 @@ inline bool ExplorerTest::loads(const std::function<void()>& action) {
 }
 
 inline ExplorerWindow* ExplorerTest::openExplorer() {
+    if (!std::filesystem::exists(work / "Homepage.clx"))
+        setHomePage(writePage("home.html", "Home", "x"));
     explorer = new ExplorerWindow(*host);
     explorer->setAttribute(Qt::WA_DeleteOnClose);
     explorer->show();
