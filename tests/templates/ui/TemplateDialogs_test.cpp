@@ -44,7 +44,8 @@ std::string currentBlock(const std::string& name) {
 
 struct TwoTemplates : ::testing::Test {
     TemplateFolder folder;
-    TemplateStore store{folder.work};
+    FailingWrites writes;
+    TemplateStore store{folder.work, writes};
     RecordingMessenger messenger;
     std::string settings = currentBlock("one") + "\r\n" + currentBlock("Two");
     std::string list = "one\r\nTwo\r\n";
@@ -70,17 +71,11 @@ void renameRow(TemplateManagerDialog& dialog, int row, const QString& name) {
 
 } // namespace
 
-TEST_F(TwoTemplates, ControlsAreNamed) {
-    SaveTemplateDialog save(store, messenger, {}, current());
-    EXPECT_GE(expectNamedControls(save), 4);
-    TemplateManagerDialog manager(store, messenger);
-    EXPECT_GE(expectNamedControls(manager), 4);
-}
-
-TEST_F(TwoTemplates, SaveDialogCopiesAClickedNameAndSavesOnEnter) {
+TEST_F(TwoTemplates, SaveDialogStaysOpenUntilANameIsSavedOrCancelled) {
     SaveTemplateDialog dialog(store, messenger, {"Two", "one"}, current());
     dialog.show();
     EXPECT_EQ(dialog.windowTitle(), "Save template");
+    EXPECT_EQ(expectNamedControls(dialog), 4);
     auto* nameBox = child<QLineEdit>(dialog, "templateNameBox");
     auto* list = child<QListWidget>(dialog, "templateNameList");
     EXPECT_EQ(dialog.focusWidget(), nameBox);
@@ -88,40 +83,39 @@ TEST_F(TwoTemplates, SaveDialogCopiesAClickedNameAndSavesOnEnter) {
     EXPECT_EQ(list->item(0)->text(), "one");
     EXPECT_TRUE(list->selectedItems().isEmpty());
 
+    // No name, then a declined overwrite of the clicked name: still open.
+    auto* save = child<QPushButton>(dialog, "saveButton");
+    QTest::mouseClick(save, Qt::LeftButton);
     clickRow(list, 1);
     EXPECT_EQ(nameBox->text(), "Two");
+    messenger.answerNext(false);
+    QTest::mouseClick(save, Qt::LeftButton);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(folder.bytes("TemplateSettings.clx"), settings);
+
     nameBox->setText("new");
     QTest::keyClick(nameBox, Qt::Key_Return);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(messenger.events(),
+              (Events{"tone: error", "error: No name is given.", "tone: exclamation",
+                      "confirm: Overwrite the existing template of the same name? -> No"}));
     EXPECT_EQ(dialog.saveResult().names, (Names{"new", "one", "Two"}));
     EXPECT_EQ(dialog.saveResult().selectedPosition, 0);
     EXPECT_EQ(folder.bytes("TemplateSettings.clx"), settings + "\r\n" + currentBlock("new"));
     EXPECT_EQ(folder.bytes("TemplateList.clx"), "new\r\none\r\nTwo\r\n");
-    EXPECT_TRUE(messenger.events().empty());
-}
 
-TEST_F(TwoTemplates, SaveDialogStaysOpenWithoutANameOrWhenOverwriteIsDeclined) {
-    SaveTemplateDialog dialog(store, messenger, {"one", "Two"}, current());
-    dialog.show();
-    auto* save = child<QPushButton>(dialog, "saveButton");
-    QTest::mouseClick(save, Qt::LeftButton);
-    child<QLineEdit>(dialog, "templateNameBox")->setText("Two");
-    messenger.answerNext(false);
-    QTest::mouseClick(save, Qt::LeftButton);
-    EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(messenger.events(),
-              (Events{"tone: error", "error: No name is given.", "tone: exclamation",
-                      "confirm: Overwrite the existing template of the same name? -> No"}));
-    EXPECT_EQ(folder.bytes("TemplateSettings.clx"), settings);
-    QTest::mouseClick(child<QPushButton>(dialog, "cancelButton"), Qt::LeftButton);
-    EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    SaveTemplateDialog cancelled(store, messenger, {"one", "Two"}, current());
+    cancelled.show();
+    QTest::mouseClick(child<QPushButton>(cancelled, "cancelButton"), Qt::LeftButton);
+    EXPECT_FALSE(cancelled.isVisible());
+    EXPECT_EQ(cancelled.result(), QDialog::Rejected);
 }
 
 TEST_F(TwoTemplates, ManagerRenamesThroughTheRenamingState) {
     TemplateManagerDialog dialog(store, messenger);
     dialog.show();
     EXPECT_EQ(dialog.windowTitle(), "Template management");
+    EXPECT_GE(expectNamedControls(dialog), 7);
     EXPECT_EQ(dialog.height(), 268);
     auto* list = child<QListWidget>(dialog, "templateList");
     auto* rename = child<QPushButton>(dialog, "renameButton");
@@ -161,7 +155,7 @@ TEST_F(TwoTemplates, ManagerRenamesThroughTheRenamingState) {
     EXPECT_TRUE(messenger.events().empty());
 }
 
-TEST_F(TwoTemplates, ManagerRefusesATakenNameAndStaysRenaming) {
+TEST_F(TwoTemplates, ManagerRefusesATakenNameAndReturnsToBrowsingAfterAFailedWrite) {
     TemplateManagerDialog dialog(store, messenger);
     dialog.show();
     renameRow(dialog, 0, "Two");
@@ -179,30 +173,23 @@ TEST_F(TwoTemplates, ManagerRefusesATakenNameAndStaysRenaming) {
     EXPECT_EQ(dialog.height(), 268);
     EXPECT_TRUE(child<QWidget>(dialog, "upperGroup")->isEnabled());
     EXPECT_EQ(folder.bytes("TemplateSettings.clx"), settings);
-    EXPECT_EQ(folder.bytes("TemplateList.clx"), list);
-    QTest::keyClick(&dialog, Qt::Key_Escape);
-    EXPECT_FALSE(dialog.isVisible());
-}
 
-TEST(TemplateManager, FailedRenameReturnsToBrowsingWithTheFilesRestored) {
-    TemplateFolder folder;
-    std::string settings = currentBlock("one") + currentBlock("Two");
-    folder.put("TemplateSettings.clx", settings);
-    folder.put("TemplateList.clx", "one\r\nTwo\r\n");
-    FailingWrites writes("TemplateSettings.clx");
-    TemplateStore store(folder.work, writes);
-    RecordingMessenger messenger;
-    TemplateManagerDialog dialog(store, messenger);
-    dialog.show();
+    // A rename that fails on writing returns to browsing, the files restored.
+    writes.failingName = "TemplateSettings.clx";
+    messenger.clear();
     renameRow(dialog, 0, "Zero");
-    ASSERT_EQ(messenger.events().size(), 2u);
-    EXPECT_EQ(messenger.events()[0], "tone: error");
+    EXPECT_EQ(messenger.events(),
+              (Events{"tone: error", "error: Write error on file \"" +
+                                         (folder.temp / "TemplateSettings.clx").string() + "\"."}));
     EXPECT_FALSE(dialog.isRenaming());
     EXPECT_EQ(dialog.height(), 268);
     EXPECT_TRUE(child<QWidget>(dialog, "upperGroup")->isEnabled());
     EXPECT_EQ(dialog.names(), (Names{"one", "Two"}));
     EXPECT_EQ(folder.bytes("TemplateSettings.clx"), settings);
+    EXPECT_EQ(folder.bytes("TemplateList.clx"), list);
     EXPECT_TRUE(folder.holdsOnlyTheTwoFiles());
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    EXPECT_FALSE(dialog.isVisible());
 }
 
 TEST_F(TwoTemplates, ManagerDeletesAfterConfirmation) {
