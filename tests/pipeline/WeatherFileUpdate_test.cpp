@@ -397,7 +397,7 @@ TEST_F(UpdateFixture, FailedReplacementLeavesTheFileAndItsOldAsTheyWere) {
     EXPECT_EQ(updateExitCode(UpdateOutcome::ReplaceFailed), 2);
 }
 
-TEST_F(UpdateFixture, FailedRestoreSaysWhereTheOriginalIs) {
+TEST_F(UpdateFixture, FailedRestoreSaysWhereTheOriginalOrItsBackupIs) {
     existing(days(2005, 119, 120));
     std::string before = readBytes(target);
     steps.failing = {"rename site.wth.new~ -> site.wth", "rename site.wth.old -> site.wth"};
@@ -408,12 +408,12 @@ TEST_F(UpdateFixture, FailedRestoreSaysWhereTheOriginalIs) {
               (Lines{"tone: error", "error: Could not update \"" + target.string() +
                                         "\". Simulated failure. The original file is now \"" +
                                         old.string() + "\"."}));
-}
 
-TEST_F(UpdateFixture, FailedRestoreOfTheEarlierOldSaysWhereItIs) {
+    // The earlier backup that cannot be put back is named too.
     existing(days(2005, 119, 120));
     writeBytes(old, "earlier version\r\n");
-    std::string before = readBytes(target);
+    before = readBytes(target);
+    messenger.clear();
     steps.failing = {"rename site.wth -> site.wth.old", "rename site.wth.old~ -> site.wth.old"};
     EXPECT_EQ(update(panel(days(2005, 121, 122))), UpdateOutcome::ReplaceFailed);
     EXPECT_EQ(readBytes(target), before);

@@ -46,6 +46,9 @@ TEST_F(OutputGroupFixture, PanelIsAnEditableMonospaceTextWithoutWrap) {
     EXPECT_EQ(memo->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     EXPECT_EQ(memo->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     EXPECT_TRUE(QFontInfo(memo->font()).fixedPitch());
+    // The program's own wording, cut short as it has always been.
+    EXPECT_EQ(group.findChild<QPushButton*>("Button2")->toolTip(),
+              "Update an existing Agrovia weather");
 }
 
 TEST_F(OutputGroupFixture, SaveWritesThePanelUnderTheSuggestedRules) {

@@ -10,20 +10,15 @@
 using namespace climora;
 using Events = std::vector<std::string>;
 
-TEST(MissingValueGroup, StartsEnabledWithTheUsualSignAndSubstitution) {
+TEST(MissingValueGroup, StartsEnabledAndTheCheckMarkEnablesTheBoxes) {
     RecordingMessenger messenger;
     MissingValueGroup group(messenger);
     MissingValueSettings settings = group.settings();
     EXPECT_TRUE(settings.enabled);
     EXPECT_EQ(settings.sign, "-99");
     EXPECT_EQ(settings.substitution, "0.01");
-    EXPECT_EQ(group.title(), "Missing value substitution");
-}
-
-TEST(MissingValueGroup, TheCheckMarkEnablesTheBoxes) {
-    RecordingMessenger messenger;
-    MissingValueGroup group(messenger);
     auto* sign = group.findChild<QLineEdit*>("missingSignBox");
+    EXPECT_TRUE(sign->isEnabled());
     group.findChild<QCheckBox*>("substitutionEnabledBox")->click();
     EXPECT_FALSE(sign->isEnabled());
     EXPECT_FALSE(group.findChild<QLineEdit*>("substitutionBox")->isEnabled());

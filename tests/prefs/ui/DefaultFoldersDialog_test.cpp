@@ -69,25 +69,23 @@ TEST_F(DefaultFolders, OkWritesTheTwoLinesAsTypedAndSetsTheFoldersInMemory) {
     EXPECT_TRUE(messenger.events().empty());
 }
 
-TEST_F(DefaultFolders, CancelChangesNothing) {
-    DefaultFoldersDialog dialog(work, inputFolder, outputFolder, messenger);
-    dialog.show();
-    inputBox(dialog)->setText("/elsewhere");
-    click(dialog, "cancelButton");
-    EXPECT_FALSE(fs::exists(folder / "Option.clx"));
-    EXPECT_EQ(inputFolder, "/memory/in");
-    EXPECT_EQ(dialog.result(), QDialog::Rejected);
-}
-
-TEST_F(DefaultFolders, FailedWriteIsReportedAndTheDialogStaysOpen) {
+TEST_F(DefaultFolders, FailedWriteKeepsTheDialogOpenAndCancelChangesNothing) {
     fs::create_directory(folder / "Option.clx");
     DefaultFoldersDialog dialog(work, inputFolder, outputFolder, messenger);
     dialog.show();
+    inputBox(dialog)->setText("/elsewhere");
     click(dialog, "okButton");
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(inputFolder, "/memory/in");
     ASSERT_EQ(messenger.events().size(), 2u);
     EXPECT_EQ(messenger.events()[0], "tone: error");
+    std::string cannotCreate = "error: Cannot create file \"" + (folder / "Option.clx").string();
+    EXPECT_TRUE(messenger.events()[1].starts_with(cannotCreate)) << messenger.events()[1];
+
+    click(dialog, "cancelButton");
+    EXPECT_TRUE(fs::is_directory(folder / "Option.clx"));
+    EXPECT_EQ(inputFolder, "/memory/in");
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
 }
 
 TEST_F(DefaultFolders, F1AsksForHelpTopic12000) {
@@ -101,11 +99,14 @@ TEST_F(DefaultFolders, F1AsksForHelpTopic12000) {
     EXPECT_EQ(help.at(0).at(0).toInt(), 12000);
 }
 
+// Browse starts at the box's folder, or at the work folder when that is
+// missing, and fills that box only.
 TEST_F(DefaultFolders, BrowseStartsAtTheBoxFolderAndFillsThatBox) {
     TempFolder data;
     fs::create_directory(data / "Weather");
     DefaultFoldersDialog dialog(work, inputFolder, outputFolder, messenger);
     outputBox(dialog)->setText(qt(data.path()));
+    inputBox(dialog)->setText("/no/such/folder");
     QString startedAt;
     whenModalOpens<FolderChooserDialog>([&](FolderChooserDialog* chooser) {
         startedAt = chooser->selectedFolder();
@@ -115,13 +116,8 @@ TEST_F(DefaultFolders, BrowseStartsAtTheBoxFolderAndFillsThatBox) {
     click(dialog, "browseOutputButton");
     EXPECT_EQ(startedAt, qt(data.path()));
     EXPECT_EQ(outputBox(dialog)->text(), qt(data / "Weather"));
-    EXPECT_EQ(inputBox(dialog)->text().toStdString(), work.pathText());
-}
+    EXPECT_EQ(inputBox(dialog)->text(), "/no/such/folder");
 
-TEST_F(DefaultFolders, BrowseFromAMissingFolderStartsAtTheWorkFolder) {
-    DefaultFoldersDialog dialog(work, inputFolder, outputFolder, messenger);
-    inputBox(dialog)->setText("/no/such/folder");
-    QString startedAt;
     whenModalOpens<FolderChooserDialog>([&](FolderChooserDialog* chooser) {
         startedAt = chooser->selectedFolder();
         chooser->findChild<QPushButton*>("cancelButton")->click();
@@ -129,4 +125,5 @@ TEST_F(DefaultFolders, BrowseFromAMissingFolderStartsAtTheWorkFolder) {
     click(dialog, "browseInputButton");
     EXPECT_EQ(startedAt, qt(folder.path()));
     EXPECT_EQ(inputBox(dialog)->text(), "/no/such/folder");
+    EXPECT_EQ(outputBox(dialog)->text(), qt(data / "Weather"));
 }
