@@ -56,14 +56,6 @@ TEST_F(FavoritesTest, DuplicateNameIsRefusedButOtherLetterCaseIsNot) {
     EXPECT_EQ(store.addressOf(4), "http://two-upper/");
 }
 
-TEST_F(FavoritesTest, AddingToMisalignedFilesRealignsTheAddresses) {
-    writeBytes(folder / "FavoriteNames.clx", "A\r\nB\r\n");
-    writeBytes(folder / "FavoriteURLs.clx", "http://a/\r\n");
-    ASSERT_TRUE(store.add("C", "http://c/", messenger));
-    EXPECT_EQ(addressLines(), (Lines{"http://a/", "", "http://c/"}));
-    EXPECT_EQ(store.addressOf(3), "http://c/");
-}
-
 TEST_F(FavoritesTest, DeletingTheSecondOfThreeKeepsBothFilesAligned) {
     addThree();
     int remembered = 0;
@@ -116,9 +108,15 @@ TEST_F(FavoritesTest, NamesWithLineBreaksStayOneLine) {
     EXPECT_EQ(addressLines(), (Lines{"http://x/ "}));
 }
 
-TEST_F(FavoritesTest, ClosingRealignsAnAddressFileOfOtherLength) {
+// Adding pads a short address file; closing the editor cuts a long one.
+TEST_F(FavoritesTest, MisalignedAddressFileIsRealigned) {
+    writeBytes(folder / "FavoriteNames.clx", "A\r\nB\r\n");
+    writeBytes(folder / "FavoriteURLs.clx", "http://a/\r\n");
+    ASSERT_TRUE(store.add("C", "http://c/", messenger));
+    EXPECT_EQ(addressLines(), (Lines{"http://a/", "", "http://c/"}));
+    EXPECT_EQ(store.addressOf(3), "http://c/");
+
     writeBytes(folder / "FavoriteNames.clx", "A\r\n");
-    writeBytes(folder / "FavoriteURLs.clx", "http://a/\r\nhttp://orphan/\r\n");
     int remembered = 0;
     FavoriteNameEditor editor(store, remembered);
     editor.close();

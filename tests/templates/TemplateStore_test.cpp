@@ -22,6 +22,16 @@ struct Applied {
     Events events;
 };
 
+// A work folder for the template files, the ports and the main window's
+// rows box and slots.
+struct Store : ::testing::Test {
+    TemplateFolder folder;
+    TemplateStore store{folder.work};
+    RecordingMessenger messenger;
+    ColumnSlots slots;
+    std::string rows;
+};
+
 Applied applyNamed(const TemplateFolder& folder, std::optional<std::string> name) {
     Applied result{};
     RecordingMessenger messenger;
@@ -67,15 +77,11 @@ TEST(ApplyTemplate, NoSelectionOrNoSettingsFileDoesNothingSilently) {
     EXPECT_TRUE(noSelection.events.empty());
 }
 
-TEST(ApplyTemplate, ListEntryWithoutABlockIsReportedAfterTheUnitListsWereEmptied) {
-    TemplateFolder folder;
+TEST_F(Store, ListEntryWithoutABlockIsReportedAfterTheUnitListsWereEmptied) {
     folder.put("TemplateSettings.clx", block("Station", "3", stationVariables, stationUnits));
-    RecordingMessenger messenger;
-    ColumnSlots slots;
     slots.chooseVariable(0, TMax);
     slots[0].unit = 1;
-    std::string rows = "4";
-    TemplateStore store(folder.work);
+    rows = "4";
     EXPECT_EQ(store.applyTemplate("Missing", rows, slots, messenger), ApplyOutcome::NotFound);
     EXPECT_EQ(messenger.events(), notFound);
     EXPECT_EQ(rows, "4");
@@ -129,16 +135,13 @@ TEST(ApplyTemplate, ShippedTemplatesApply) {
         EXPECT_EQ(applyNamed(folder, name).outcome, ApplyOutcome::Applied) << name;
 }
 
-TEST(LastSessionTemplate, IsWrittenAsThreeLinesTheLastWithoutALineEnd) {
-    TemplateFolder folder;
-    ColumnSlots slots;
+TEST_F(Store, LastSessionTemplateIsWrittenAsThreeLinesTheLastWithoutALineEnd) {
     slots.chooseVariable(0, Year);
     slots.chooseVariable(1, DOY);
     slots.chooseVariable(2, Solar);
     slots[2].unit = 0;
     slots.chooseVariable(3, RelHum);
     slots.chooseVariable(4, Ignore);
-    TemplateStore store(folder.work);
     store.saveTheTemplate(templateFromSlots("12", slots));
     EXPECT_EQ(folder.bytes("Last Session Template.clx"),
               "12\r\n1\t4\t5\t9\t0\t-1\t-1\t-1\t-1\t-1\t-1\t-1\t\r\n"
@@ -149,20 +152,15 @@ TEST(LastSessionTemplate, IsWrittenAsThreeLinesTheLastWithoutALineEnd) {
               "\r\n" + noPositions + "\r\n" + noPositions);
 }
 
-TEST(LastSessionTemplate, RetrievingTwiceRestoresTheSlotsWithoutDuplicatedUnits) {
-    TemplateFolder folder;
+TEST_F(Store, LastSessionTemplateRetrievedTwiceRestoresTheSlotsWithoutDuplicatedUnits) {
     ColumnSlots saved;
     saved.chooseVariable(0, TMax);
     saved[0].unit = 1;
     saved.chooseVariable(1, SunHr);
     saved.chooseVariable(3, WndSpd);
     saved[3].unit = 2;
-    TemplateStore store(folder.work);
     store.saveTheTemplate(templateFromSlots("", saved));
-
-    RecordingMessenger messenger;
-    ColumnSlots slots;
-    std::string rows = "5";
+    rows = "5";
     EXPECT_EQ(store.retrieveLastSession(rows, slots, messenger), ApplyOutcome::Applied);
     EXPECT_EQ(store.retrieveLastSession(rows, slots, messenger), ApplyOutcome::Applied);
     EXPECT_EQ(rows, "");
@@ -170,13 +168,9 @@ TEST(LastSessionTemplate, RetrievingTwiceRestoresTheSlotsWithoutDuplicatedUnits)
     EXPECT_TRUE(messenger.events().empty());
 }
 
-TEST(LastSessionTemplate, MissingFileDoesNothingAndBadNumbersAreReported) {
-    TemplateFolder folder;
-    TemplateStore store(folder.work);
-    RecordingMessenger messenger;
-    ColumnSlots slots;
+TEST_F(Store, LastSessionTemplateMissingDoesNothingAndBadNumbersAreReported) {
     slots.chooseVariable(0, Solar);
-    std::string rows = "2";
+    rows = "2";
     EXPECT_EQ(store.retrieveLastSession(rows, slots, messenger), ApplyOutcome::NothingDone);
     EXPECT_EQ(slots[0].unitItems.size(), 3u);
     EXPECT_EQ(rows, "2");
@@ -199,9 +193,7 @@ TEST(TemplateBoxColour, OnlyAnAppliedTemplateSetsTheColour) {
     }
 }
 
-TEST(TemplateList, LoadsSortedWithoutRegardToCaseAndWritesCrLf) {
-    TemplateFolder folder;
-    TemplateStore store(folder.work);
+TEST_F(Store, TemplateListLoadsSortedWithoutRegardToCaseAndWritesCrLf) {
     EXPECT_FALSE(store.hasList());
     EXPECT_TRUE(store.loadNames().empty());
     folder.put("templatelist.clx", "beta\nAlpha\r\n\r\ngamma\nALPHA\n");
@@ -211,11 +203,7 @@ TEST(TemplateList, LoadsSortedWithoutRegardToCaseAndWritesCrLf) {
     EXPECT_EQ(folder.bytes("templatelist.clx"), "a\r\nB\r\n");
 }
 
-TEST(ApplyTemplateByName, AppliesOrReportsAMissingTemplate) {
-    TemplateFolder folder;
-    RecordingMessenger messenger;
-    ColumnSlots slots;
-    std::string rows;
+TEST_F(Store, ApplyTemplateByNameAppliesOrReportsAMissingTemplate) {
     EXPECT_FALSE(applyTemplateByName(folder.work, "Station", rows, slots, messenger));
     EXPECT_EQ(messenger.events(), notFound);
 

@@ -70,21 +70,19 @@ TEST_F(HelpTest, ContentsOpenAtTheTopAndOneWindowServesAll) {
     EXPECT_EQ(second->windowTitle(), "Climora Help");
 }
 
-TEST_F(HelpTest, ControlsWithoutATopicTakeTheirContainersTopic) {
+// A control without a topic takes its container's; the context help
+// shortcut opens the focused control's topic, or else the window's.
+TEST_F(HelpTest, ContextHelpOpensTheTopicOfTheControlOrItsContainer) {
     QWidget window;
     auto* panel = new QWidget(&window);
     auto* box = new QLineEdit(panel);
     auto* other = new QLineEdit(&window);
     EXPECT_EQ(helpTopicFor(box), help::contents);
-    bindHelpTopic(&window, help::explorerWindow);
+    bindHelpTopic(&window, help::defaultFolders);
     bindHelpTopic(panel, help::rowsBeforeData);
     EXPECT_EQ(helpTopicFor(box), help::rowsBeforeData);
-    EXPECT_EQ(helpTopicFor(other), help::explorerWindow);
-}
+    EXPECT_EQ(helpTopicFor(other), help::defaultFolders);
 
-TEST_F(HelpTest, ContextHelpShortcutOpensTheTopicOfTheWindow) {
-    QWidget window;
-    bindHelpTopic(&window, help::defaultFolders);
     installContextHelp(&window, workFolder, QKeySequence(Qt::Key_F1));
     auto* shortcut = window.findChild<QShortcut*>("contextHelpShortcut");
     ASSERT_NE(shortcut, nullptr);
