@@ -49,12 +49,14 @@ class FavoritesUiTest : public ExplorerTest {
     Lines names() { return readTextLines(work / "FavoriteNames.clx"); }
     Lines addresses() { return readTextLines(work / "FavoriteURLs.clx"); }
 
-    // Shows a page and saves it as a favourite under its title.
-    void addFavorite(const QString& page) {
+    // Shows a page and saves it as a favourite under its title (the title
+    // can come a moment after the page has loaded).
+    void addFavorite(const QString& page, const QString& title) {
         goTo(page);
+        ASSERT_TRUE(waitUntil([&] { return explorer->documentTitle() == title; }));
         auto* dialog = openDialog<AddFavoriteDialog>(explorer, "addFavoriteAction");
         ASSERT_NE(dialog, nullptr);
-        ASSERT_TRUE(waitUntil([&] { return !dialog->nameBox()->text().isEmpty(); }));
+        ASSERT_TRUE(waitUntil([&] { return dialog->nameBox()->text() == title; }));
         QTest::keyClick(dialog->nameBox(), Qt::Key_Return);
         QTest::qWait(0);
     }
@@ -65,9 +67,9 @@ TEST_F(FavoritesUiTest, AddedFavoritesFillTheMenuAndOpenTheirPages) {
             three = writePage("three.html", "Three & more", "3");
     openExplorer();
     EXPECT_TRUE(favoriteEntries(explorer).isEmpty());
-    addFavorite(one);
-    addFavorite(two);
-    addFavorite(three);
+    addFavorite(one, "One");
+    addFavorite(two, "Two");
+    addFavorite(three, "Three & more");
     EXPECT_EQ(names(), (Lines{"One", "Two", "Three & more"}));
     EXPECT_EQ(addresses(), (Lines{one.toStdString(), two.toStdString(), three.toStdString()}));
     EXPECT_EQ(favoriteEntries(explorer), (QStringList{"One", "Two", "Three && more"}));
