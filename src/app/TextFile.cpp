@@ -7,7 +7,8 @@
 namespace climora {
 namespace {
 
-constexpr std::size_t chunkSize = 1 << 20;
+// Small enough for the buffer to stay in the processor's cache.
+constexpr std::size_t chunkSize = 128 << 10;
 
 // Windows-1252 bytes 0x80..0x9F; 0 marks the five bytes the code page leaves
 // undefined.
@@ -217,7 +218,8 @@ void writeTextLines(const std::filesystem::path& path, const std::vector<std::st
 
 // ---- TextLineReader ----
 
-TextLineReader::TextLineReader(const std::filesystem::path& path) : path_(path) {
+TextLineReader::TextLineReader(const std::filesystem::path& path, TextSource source)
+    : path_(path), source_(source) {
     file_ = std::fopen(path.c_str(), "rb");
     if (!file_)
         throw FileError("Cannot open file \"" + path.string() + "\". " + std::strerror(errno));
@@ -230,10 +232,11 @@ TextLineReader::~TextLineReader() {
 }
 
 void TextLineReader::rewind() {
-    bool plainUtf8 = scanIsPlainUtf8();
+    bool plainUtf8 = source_ == TextSource::OwnUtf8 || scanIsPlainUtf8();
     std::rewind(file_);
     buffer_.clear();
     pos_ = 0;
+    dropped_ = 0;
     eof_ = false;
     decoded_ = false;
     fill();
@@ -291,6 +294,7 @@ bool TextLineReader::fill() {
         return false;
     if (pos_ > 0) {
         buffer_.erase(0, pos_);
+        dropped_ += pos_;
         pos_ = 0;
     }
     std::size_t old = buffer_.size();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <stdexcept>
@@ -39,17 +40,26 @@ void writeTextLines(const std::filesystem::path& path, const std::vector<std::st
 // Writes the text as it stands (the caller supplies the line ends).
 void writeRawText(const std::filesystem::path& path, std::string_view text);
 
+// Where a file read by TextLineReader comes from.
+enum class TextSource {
+    Any,    // the encoding is detected
+    OwnUtf8 // written by TextLineWriter (the work files): UTF-8 without a scan
+};
+
 // Reads a text file line by line without holding it whole. Text in UTF-8
 // (the program's own files) streams; other encodings are decoded whole.
 class TextLineReader {
   public:
-    explicit TextLineReader(const std::filesystem::path& path);
+    explicit TextLineReader(const std::filesystem::path& path, TextSource source = TextSource::Any);
     ~TextLineReader();
     TextLineReader(const TextLineReader&) = delete;
     TextLineReader& operator=(const TextLineReader&) = delete;
 
     // The next line without its line end; false at the end of the file.
     bool next(std::string& line);
+    // How many bytes of the file the lines handed out so far took, line
+    // ends included. Only for UTF-8 files, which are not decoded.
+    std::uintmax_t offset() const { return dropped_ + pos_; }
     void rewind();
 
   private:
@@ -57,9 +67,11 @@ class TextLineReader {
     bool scanIsPlainUtf8();
 
     std::filesystem::path path_;
+    TextSource source_;
     std::FILE* file_ = nullptr;
     std::string buffer_;
     std::size_t pos_ = 0;
+    std::uintmax_t dropped_ = 0; // bytes read and dropped from the buffer's front
     bool eof_ = false;
     bool decoded_ = false; // whole file decoded into buffer_
 };

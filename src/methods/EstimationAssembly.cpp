@@ -29,8 +29,8 @@ void writeHeader(TextLineReader& input, TextLineWriter& output, long long& rowsB
 
 void assembleAppendedColumn(const WorkFolder& work, long long& rowsBeforeData,
                             std::string_view description) {
-    TextLineReader input(work.file("Input.~"));
-    TextLineReader estimates(work.file("Out.~"));
+    TextLineReader input(work.file("Input.~"), TextSource::OwnUtf8);
+    TextLineReader estimates(work.file("Out.~"), TextSource::OwnUtf8);
     TextLineWriter output(work.file("Output.~"));
     writeHeader(input, output, rowsBeforeData, description);
     std::string line;
@@ -54,7 +54,7 @@ void assembleConversionInput(const WorkFolder& work, long long& rowsBeforeData,
     const std::filesystem::path inputPath = work.file("Input.~");
     const std::filesystem::path outputPath = work.file("Output.~");
     {
-        TextLineReader input(inputPath);
+        TextLineReader input(inputPath, TextSource::OwnUtf8);
         TextLineWriter output(outputPath);
         writeHeader(input, output, rowsBeforeData, description);
         std::string line;

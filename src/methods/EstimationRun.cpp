@@ -15,7 +15,7 @@ namespace {
 
 // The pass over the data rows; false when it stopped on a reported problem.
 bool estimateRows(TaskContext& context, RowEstimator& estimator, int decimals) {
-    TextLineReader input(context.work.file("Input.~"));
+    TextLineReader input(context.work.file("Input.~"), TextSource::OwnUtf8);
     std::string line;
     for (long long k = 0; k < context.state.rowsBeforeData && input.next(line); ++k) {
     }

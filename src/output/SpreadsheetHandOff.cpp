@@ -8,7 +8,9 @@ namespace climora {
 
 std::filesystem::path firstFreeHandOffFile(const WorkFolder& work) {
     for (int n = 1;; ++n) {
-        std::string name = "~" + std::to_string(n) + ".xls";
+        std::string name = "~";
+        name += std::to_string(n); // not "~" + ...: GCC 12 warns about that falsely
+        name += ".xls";
         if (!work.exists(name))
             return work.path() / name;
     }

@@ -133,10 +133,10 @@ void convertRearrange(TaskContext& context) {
         context.state.abort = true;
         return;
     }
-    TextLineReader input(context.work.file("Input.~"));
+    TextLineReader input(context.work.file("Input.~"), TextSource::OwnUtf8);
     std::optional<TextLineReader> estimateFile;
     if (estimatedVariable(context.state.task) != NoVariable)
-        estimateFile.emplace(context.work.file("Out.~"));
+        estimateFile.emplace(context.work.file("Out.~"), TextSource::OwnUtf8);
     TextLineWriter output(context.work.file("Output.~"));
     writeAgroviaHeader(context, input, output);
     bool dated = writeAgroviaRows(context, input, estimateFile, output, factors);

@@ -182,7 +182,7 @@ CheckupResult dataCheckup(TaskContext& context) {
         return fail(context, "Unit of Tmax and Tmin should be the same.");
     bool doyMode = spec.holds(DOY) || spec.holds(YYDOY);
 
-    TextLineReader input(context.work.file("Input.~"));
+    TextLineReader input(context.work.file("Input.~"), TextSource::OwnUtf8);
     TextLineWriter report(context.work.file("Output.~"));
     writeReportHeader(report, doyMode);
     std::string line;

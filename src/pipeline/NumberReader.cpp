@@ -54,6 +54,8 @@ std::optional<double> parseDataNumber(std::string_view token) {
 bool NumberReader::loadLine() {
     if (!lines_.next(line_))
         return false;
+    if (filter_)
+        filter_(line_);
     pos_ = 0;
     haveLine_ = true;
     return true;

@@ -33,7 +33,11 @@ double tokenValue(std::string_view token);
 // read gives 0 without error.
 class NumberReader {
   public:
-    explicit NumberReader(TextLineReader& lines) : lines_(lines) {}
+    // Applied to each line as it is read, before its tokens are taken.
+    using LineFilter = void (*)(std::string& line);
+
+    explicit NumberReader(TextLineReader& lines, LineFilter filter = nullptr)
+        : lines_(lines), filter_(filter) {}
 
     // The next token's value; throws InvalidNumericInput for a non-number.
     double next();
@@ -51,6 +55,7 @@ class NumberReader {
     bool loadLine();
 
     TextLineReader& lines_;
+    LineFilter filter_;
     std::string line_;
     std::size_t pos_ = 0;
     bool haveLine_ = false;

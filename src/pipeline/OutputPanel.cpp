@@ -55,7 +55,7 @@ void StreamedPanel::forEachLine(const std::function<void(std::string_view)>& emi
             emit(line);
         return;
     }
-    TextLineReader reader(file_);
+    TextLineReader reader(file_, TextSource::OwnUtf8); // always a work file
     std::string line;
     bool first = reader.next(line);
     if (first)

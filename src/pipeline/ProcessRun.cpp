@@ -54,10 +54,7 @@ bool prepareRun(const ProcessRequest& request, TaskContext& context) {
 bool processData(const ProcessRequest& request, TaskContext& context, RunEnd& stopEnd) {
     context.gauge.show();
     context.panel.clear();
-    checkData(context);
-    if (request.missingValues.enabled)
-        valueSubstitution(context, request.missingValues);
-    checkForMissingValues(context);
+    extractDataRows(context, request.missingValues);
     if (context.state.abort)
         return false;
     CheckupResult checkup = dataCheckup(context);

@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <filesystem>
+#include <optional>
 
 namespace climora {
 namespace {
@@ -124,115 +125,129 @@ long long missingValueSign(const std::string& text) {
 
 void removeEndNotes(TaskContext& context) {
     std::filesystem::path input = context.work.file("Input.~");
-    long long rows = context.state.rowsBeforeData;
-    long long count = 0;
-    bool notesFollow = false;
+    std::optional<std::uintmax_t> notesStart;
     {
-        TextLineReader reader(input);
-        skipLines(reader, rows);
-        std::string line;
-        while (reader.next(line)) {
-            if (characterCount(line) < minimumDataLineLength) {
-                notesFollow = true;
-                break;
-            }
-            ++count;
-        }
-    }
-    if (!notesFollow) // the file holds the header and the data block only
-        return;
-    std::filesystem::path temp = context.work.file("temp.~");
-    {
-        TextLineReader reader(input);
-        TextLineWriter writer(temp);
-        std::string line;
-        for (long long i = 0; i < rows + count && reader.next(line); ++i)
-            writer.line(line);
-        writer.close();
-    }
-    replaceFile(temp, input);
-}
-
-void checkData(TaskContext& context) {
-    std::filesystem::path input = context.work.file("Input.~");
-    bool clean = true;
-    {
-        TextLineReader reader(input);
+        TextLineReader reader(input, TextSource::OwnUtf8);
         skipLines(reader, context.state.rowsBeforeData);
         std::string line;
-        while (clean && reader.next(line))
-            for (char c : line)
-                if (!isDataCharacter(c)) {
-                    clean = false;
-                    break;
-                }
+        std::uintmax_t lineStart = reader.offset();
+        while (reader.next(line)) {
+            if (characterCount(line) < minimumDataLineLength) {
+                notesStart = lineStart;
+                break;
+            }
+            lineStart = reader.offset();
+        }
     }
-    if (clean) { // cleaning would give the same file back
-        context.gauge.hide();
-        return;
-    }
-    std::filesystem::path output = context.work.file("Output.~");
-    cleanDataFile(input, output, context.state.rowsBeforeData, context.gauge);
-    replaceFile(output, input);
+    // The notes are the file's tail: cutting them off leaves the lines
+    // before them, line ends included, as they are.
+    if (notesStart)
+        std::filesystem::resize_file(input, *notesStart);
 }
 
-void valueSubstitution(TaskContext& context, const MissingValueSettings& settings) {
-    long long sign = missingValueSign(settings.sign);
+namespace {
+
+// The lines the missing-value check reports, written to Report.~.
+class MissingValueReport {
+  public:
+    MissingValueReport(const std::filesystem::path& file, int columnCount)
+        : writer_(file), columnCount_(columnCount) {
+        writer_.line("Missing values are found on the following lines:");
+        writer_.line("");
+    }
+
+    void check(const std::string& line) {
+        if (!scanning_)
+            return;
+        try {
+            if (lacksValues(line, columnCount_)) {
+                writer_.line(line);
+                found_ = true;
+            }
+        } catch (const InvalidNumericInput&) {
+            scanning_ = false; // an unreadable value ends the scan; what was found counts
+        }
+    }
+    bool found() const { return found_; }
+    void close() { writer_.close(); }
+
+  private:
+    TextLineWriter writer_;
+    int columnCount_;
+    bool scanning_ = true;
+    bool found_ = false;
+};
+
+// Where the rows of one pass come from and go to.
+struct RowPass {
+    TextLineReader& reader;
+    TextLineWriter& writer;
+    MissingValueReport& report;
+    ActivityGauge& gauge;
+
+    void emit(const std::string& line) {
+        report.check(line);
+        writer.line(line);
+        gauge.step();
+    }
+};
+
+void writeCleanedRows(RowPass& pass) {
+    std::string line;
+    while (pass.reader.next(line)) {
+        cleanDataLineInPlace(line);
+        pass.emit(line);
+    }
+}
+
+void writeNormalRows(RowPass& pass, long long sign, const std::string& substitution) {
+    NumberReader numbers(pass.reader, cleanDataLineInPlace);
+    std::string line;
+    while (!numbers.atEnd()) {
+        line.clear();
+        do
+            appendNormalForm(line, numbers.next(), sign, substitution);
+        while (!numbers.restOfLineBlank());
+        numbers.skipLine();
+        pass.emit(line);
+    }
+}
+
+void showMissingValues(TaskContext& context, const std::filesystem::path& reportFile) {
+    context.state.abort = true;
+    context.panel.loadFile(reportFile);
+    context.messenger.reportError("Missing values are found. Correct the data first.");
+    std::filesystem::remove(context.work.file("Input.~"));
+}
+
+} // namespace
+
+void extractDataRows(TaskContext& context, const MissingValueSettings& settings) {
+    long long sign = settings.enabled ? missingValueSign(settings.sign) : 0;
     std::filesystem::path input = context.work.file("Input.~");
     std::filesystem::path output = context.work.file("Output.~");
+    std::filesystem::path reportFile = context.work.file("Report.~");
+    MissingValueReport report(reportFile, context.state.columnCount);
     {
-        TextLineReader reader(input);
+        TextLineReader reader(input, TextSource::OwnUtf8);
         TextLineWriter writer(output);
         std::string line;
         for (long long i = 0; i < context.state.rowsBeforeData && reader.next(line); ++i)
             writer.line(line);
-        NumberReader numbers(reader);
-        while (!numbers.atEnd()) {
-            line.clear();
-            do
-                appendNormalForm(line, numbers.next(), sign, settings.substitution);
-            while (!numbers.restOfLineBlank());
-            numbers.skipLine();
-            writer.line(line);
-            context.gauge.step();
-        }
+        RowPass pass{reader, writer, report, context.gauge};
+        if (settings.enabled)
+            writeNormalRows(pass, sign, settings.substitution);
+        else
+            writeCleanedRows(pass);
         writer.close();
+        report.close();
     }
     context.gauge.hide();
     replaceFile(output, input);
-}
-
-void checkForMissingValues(TaskContext& context) {
-    std::filesystem::path input = context.work.file("Input.~");
-    std::filesystem::path reportFile = context.work.file("Report.~");
-    bool found = false;
-    {
-        TextLineReader reader(input);
-        TextLineWriter report(reportFile);
-        report.line("Missing values are found on the following lines:");
-        report.line("");
-        skipLines(reader, context.state.rowsBeforeData);
-        std::string line;
-        try {
-            while (reader.next(line)) {
-                if (lacksValues(line, context.state.columnCount)) {
-                    report.line(line);
-                    found = true;
-                }
-            }
-        } catch (const InvalidNumericInput&) {
-            // An unreadable value ends the scan; what was found so far counts.
-        }
-        report.close();
-    }
-    if (!found) {
+    if (report.found())
+        showMissingValues(context, reportFile);
+    else
         std::filesystem::remove(reportFile);
-        return;
-    }
-    context.state.abort = true;
-    context.panel.loadFile(reportFile);
-    context.messenger.reportError("Missing values are found. Correct the data first.");
-    std::filesystem::remove(input);
 }
 
 } // namespace climora

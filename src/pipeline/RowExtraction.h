@@ -23,22 +23,23 @@ bool testInputTypeOne(const std::string& text, Messenger& messenger);
 long long missingValueSign(const std::string& text);
 
 // The steps that prepare Input.~ (N header lines, then the data) before the
-// checkup. Each rewrites Input.~ whole; only checkForMissingValues stops a run.
+// checkup.
 
 // Cuts everything from the first data line shorter than 5 characters on.
 void removeEndNotes(TaskContext& context);
-// Blanks every character of the data lines that cannot belong to a number.
-void checkData(TaskContext& context);
-// Rewrites the data block tab-separated: the missing-value sign becomes the
-// substitution text, whole numbers lose their decimals, others get three.
-void valueSubstitution(TaskContext& context, const MissingValueSettings& settings);
 
-// The missing-value sentinel appended to every line by the check below.
+// The missing-value sentinel: a line that runs out of values reads as this.
 inline constexpr double missingValueSentinel = -9999;
 
-// Reports lines with some but fewer values than the column count (or with
-// -9999 among them) in the output panel; the run stops and Input.~ is
-// deleted. The report stays as Report.~ while the panel shows it.
-void checkForMissingValues(TaskContext& context);
+// One pass over the data rows of Input.~, which it rewrites:
+// - every character that cannot belong to a number becomes a blank;
+// - with the substitution on, the values are written tab-separated: the
+//   missing-value sign becomes the substitution text, whole numbers lose
+//   their decimals, others get three (a line of blanks takes the next line's
+//   values);
+// - lines with some but fewer values than the column count (or with -9999
+//   among them) are reported in the output panel: the run stops and Input.~
+//   is deleted. The report stays as Report.~ while the panel shows it.
+void extractDataRows(TaskContext& context, const MissingValueSettings& settings);
 
 } // namespace climora

@@ -8,15 +8,20 @@ bool isDataCharacter(char c) {
     return (c >= '0' && c <= '9') || c == '.' || c == '-' || c == ' ' || c == '\t';
 }
 
-std::string cleanDataLine(std::string_view line) {
-    std::string cleaned;
-    cleaned.reserve(line.size());
+void cleanDataLineInPlace(std::string& line) {
+    std::size_t kept = 0; // never ahead of the character being read
     for (char c : line) {
         if (isDataCharacter(c))
-            cleaned += c;
+            line[kept++] = c;
         else if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) // not a continuation byte
-            cleaned += ' ';
+            line[kept++] = ' ';
     }
+    line.resize(kept);
+}
+
+std::string cleanDataLine(std::string_view line) {
+    std::string cleaned(line);
+    cleanDataLineInPlace(cleaned);
     return cleaned;
 }
 

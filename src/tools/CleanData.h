@@ -14,6 +14,7 @@ bool isDataCharacter(char c);
 // Replaces every other character by one blank, so fields keep their places.
 // A character stored in several UTF-8 bytes becomes a single blank.
 std::string cleanDataLine(std::string_view line);
+void cleanDataLineInPlace(std::string& line);
 
 // Copies `input` to `output`: the first `headerRows` lines unchanged, every
 // further line cleaned. Lines end in CR LF. Shows, steps and hides the gauge.

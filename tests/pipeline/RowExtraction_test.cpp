@@ -34,24 +34,26 @@ TEST_F(EndNotes, CharactersNotBytesDecideTheLength) {
     EXPECT_EQ(file("Input.~"), "");
 }
 
-using CheckData = PipelineTest;
+using Cleaning = PipelineTest;
 
-TEST_F(CheckData, CleansFlagsAndCommasButNeverTheHeader) {
+const MissingValueSettings noSubstitution{false, "-99", "0.01"};
+
+TEST_F(Cleaning, CleansFlagsAndCommasButNeverTheHeader) {
     input("Date,Tmax (\xC2\xB0"
           "F)\r\n23.5,12.1\r\n24.0M,11.9E\r\n",
           1);
-    checkData(context);
+    gauge.show();
+    extractDataRows(context, noSubstitution);
     EXPECT_EQ(file("Input.~"), "Date,Tmax (\xC2\xB0"
                                "F)\r\n23.5 12.1\r\n24.0  11.9 \r\n");
     EXPECT_FALSE(gauge.visible);
 }
 
-TEST_F(CheckData, CleanDataAreLeftAlone) {
-    input("Year Doy\r\n2005\t1 -3.5\r\n", 1);
-    gauge.show();
-    checkData(context);
-    EXPECT_EQ(file("Input.~"), "Year Doy\r\n2005\t1 -3.5\r\n");
-    EXPECT_FALSE(gauge.visible); // the step hides the gauge whether it cleans or not
+TEST_F(Cleaning, CleansEachLineBeforeItsValuesAreSubstituted) {
+    input("H\r\n2005,1,-99M,4.5E\r\nNo data\r\n2005,2,7,-99\r\n", 1);
+    extractDataRows(context, MissingValueSettings{});
+    // A line cleaned to blanks takes the next line's values.
+    EXPECT_EQ(file("Input.~"), "H\r\n2005\t1\t0.01\t4.500\t\r\n2005\t2\t7\t0.01\t\r\n");
 }
 
 using Substitution = PipelineTest;
@@ -60,7 +62,7 @@ TEST_F(Substitution, WritesTheNormalForm) {
     input(
         "Head, with letters\r\n-99 -99.0 -99.4 -98.5 12.30004 7.00002 1000  \r\n1.5\t-0.00004\r\n",
         1);
-    valueSubstitution(context, MissingValueSettings{});
+    extractDataRows(context, MissingValueSettings{});
     EXPECT_EQ(file("Input.~"), "Head, with letters\r\n"
                                "0.01\t0.01\t0.01\t-98.500\t12.300\t7\t1000\t\r\n"
                                "1.500\t0\t\r\n");
@@ -70,24 +72,24 @@ TEST_F(Substitution, WritesTheNormalForm) {
 
 TEST_F(Substitution, TakesTheSignAndTextFromTheSettings) {
     input("-9 5 -9.2\r\n", 0);
-    valueSubstitution(context, MissingValueSettings{true, "-9", ""});
+    extractDataRows(context, MissingValueSettings{true, "-9", ""});
     EXPECT_EQ(file("Input.~"), "\t5\t\t\r\n");
 }
 
 TEST_F(Substitution, ALineOfBlanksJoinsTheNextLine) {
     input("1 2\r\n      \r\n3 4\r\n", 0);
-    valueSubstitution(context, MissingValueSettings{});
+    extractDataRows(context, MissingValueSettings{});
     EXPECT_EQ(file("Input.~"), "1\t2\t\r\n3\t4\t\r\n");
 }
 
 TEST_F(Substitution, FailsOnTextsThatAreNotNumbers) {
     input("2005 1.2.3\r\n", 0);
-    EXPECT_THROW(valueSubstitution(context, MissingValueSettings{}), InvalidNumericInput);
+    EXPECT_THROW(extractDataRows(context, MissingValueSettings{}), InvalidNumericInput);
     EXPECT_EQ(file("Input.~"), "2005 1.2.3\r\n"); // the input is not replaced
     input("2005 -\r\n", 0);
-    EXPECT_THROW(valueSubstitution(context, MissingValueSettings{}), InvalidNumericInput);
+    EXPECT_THROW(extractDataRows(context, MissingValueSettings{}), InvalidNumericInput);
     try {
-        valueSubstitution(context, MissingValueSettings{true, "-99x", "0"});
+        extractDataRows(context, MissingValueSettings{true, "-99x", "0"});
         ADD_FAILURE();
     } catch (const std::runtime_error& e) {
         EXPECT_STREQ(e.what(), "'-99x' is not a valid integer value");
@@ -115,7 +117,7 @@ TEST_F(MissingValues, ReportsLinesWithSomeButTooFewValues) {
     input("H\r\n2005\t1\t3\t4\t\r\n2005\t2\t3\t4\t\r\n2005 3 1 2 3 4\r\n     \r\n"
           "2005 4 -9999 1 1\r\n-9999 5 1 1 1\r\n",
           1);
-    checkForMissingValues(context);
+    extractDataRows(context, noSubstitution);
     EXPECT_TRUE(state.abort);
     EXPECT_EQ(events(),
               (Events{"tone: error", "error: Missing values are found. Correct the data first."}));
@@ -128,7 +130,7 @@ TEST_F(MissingValues, ReportsLinesWithSomeButTooFewValues) {
 TEST_F(MissingValues, CompleteLinesPassAndLeaveNoFilesBehind) {
     columns({{Year, ""}, {DOY, ""}, {Solar, "MJ/m2/d"}});
     input("2005 1 3 9\r\n2005 2 3\r\n", 0);
-    checkForMissingValues(context);
+    extractDataRows(context, noSubstitution);
     EXPECT_FALSE(state.abort);
     EXPECT_TRUE(events().empty());
     EXPECT_TRUE(exists("Input.~"));
@@ -141,30 +143,40 @@ TEST_F(MissingValues, EveryWritingOfTheSentinelCounts) {
     input("2005 1 -9999.000 1\r\n2005 2 -09999 1\r\n2005 3 -9999.5 1\r\n2005 4 9999 1\r\n"
           "2005 5 -.9999 1\r\n2005 6 -999 1\r\n",
           0);
-    checkForMissingValues(context);
+    extractDataRows(context, noSubstitution);
     EXPECT_EQ(panel.lines(),
               (std::vector<std::string>{"Missing values are found on the following lines:", "",
                                         "2005 1 -9999.000 1", "2005 2 -09999 1"}));
 }
 
+TEST_F(MissingValues, SubstitutedLinesAreTheOnesChecked) {
+    columns({{Year, ""}, {DOY, ""}, {Solar, "MJ/m2/d"}});
+    input("2005,1,-99\r\n2005,2 M\r\n2005,3,4\r\n", 0);
+    extractDataRows(context, MissingValueSettings{});
+    EXPECT_EQ(panel.lines(),
+              (std::vector<std::string>{"Missing values are found on the following lines:", "",
+                                        "2005\t2\t"}));
+    EXPECT_FALSE(exists("Input.~"));
+}
+
 TEST_F(MissingValues, OneColumnNeverReports) {
     columns({{Year, ""}});
     input("2005\r\n-9999\r\n", 0);
-    checkForMissingValues(context);
+    extractDataRows(context, noSubstitution);
     EXPECT_FALSE(state.abort);
 }
 
 TEST_F(MissingValues, AnUnreadableValueEndsTheScanQuietly) {
     columns({{Year, ""}, {DOY, ""}, {Solar, "MJ/m2/d"}});
     input("2005 1\r\n2005 - 3\r\n2005 3\r\n", 0);
-    checkForMissingValues(context);
+    extractDataRows(context, noSubstitution);
     EXPECT_EQ(panel.lines(),
               (std::vector<std::string>{"Missing values are found on the following lines:", "",
                                         "2005 1"}));
     input("2005 1.2.3 3\r\n2005 3\r\n", 0);
     state.abort = false;
     messenger.clear();
-    checkForMissingValues(context);
+    extractDataRows(context, noSubstitution);
     EXPECT_FALSE(state.abort);
     EXPECT_TRUE(events().empty());
 }
