@@ -3,9 +3,8 @@
 #include "app/TextFile.h"
 #include "methods/EstimationAssembly.h"
 #include "pipeline/Conversion.h"
+#include "pipeline/DataRows.h"
 #include "pipeline/FixedText.h"
-#include "pipeline/NumberReader.h"
-#include "pipeline/RowParser.h"
 
 #include <cmath>
 
@@ -15,16 +14,11 @@ namespace {
 
 // The pass over the data rows; false when it stopped on a reported problem.
 bool estimateRows(TaskContext& context, RowEstimator& estimator, int decimals) {
-    TextLineReader input(context.work.file("Input.~"), TextSource::OwnUtf8);
-    std::string line;
-    for (long long k = 0; k < context.state.rowsBeforeData && input.next(line); ++k) {
-    }
+    DataRows rows(context, DataRows::Mode::Replay);
     TextLineWriter out(context.work.file("Out.~"));
-    NumberReader rows(input);
     std::string failure;
-    while (!rows.atEnd()) {
-        if (!readRow(rows, context.spec, context.record))
-            break;
+    std::string line;
+    while (rows.next()) {
         double value = estimator.estimate(context.record, failure);
         if (failure.empty() && !std::isfinite(value))
             failure = notFiniteText;
@@ -38,7 +32,6 @@ bool estimateRows(TaskContext& context, RowEstimator& estimator, int decimals) {
         appendFixed(line, value, decimals);
         out.line(line);
         context.gauge.step();
-        rows.skipLine();
     }
     out.close();
     return true;

@@ -2,8 +2,8 @@
 
 #include "app/TextFile.h"
 #include "pipeline/Calendar.h"
+#include "pipeline/DataRows.h"
 #include "pipeline/FixedText.h"
-#include "pipeline/RowParser.h"
 #include "pipeline/UnitFactors.h"
 
 #include <optional>
@@ -93,20 +93,16 @@ void writeAgroviaHeader(TaskContext& context, TextLineReader& input, TextLineWri
 }
 
 // One line per data row; false at a row without a date.
-bool writeAgroviaRows(TaskContext& context, TextLineReader& input,
-                      std::optional<TextLineReader>& estimateFile, TextLineWriter& output,
-                      const ConversionFactors& factors) {
+bool writeAgroviaRows(TaskContext& context, std::optional<TextLineReader>& estimateFile,
+                      TextLineWriter& output, const ConversionFactors& factors) {
     int estimated = estimatedVariable(context.state.task);
-    NumberReader rows(input);
+    DataRows rows(context, DataRows::Mode::Replay);
     std::optional<NumberReader> estimates;
     if (estimateFile)
         estimates.emplace(*estimateFile);
     WeatherRecord& record = context.record;
     std::string line;
-    while (!rows.atEnd()) {
-        if (!readRow(rows, context.spec, record))
-            break;
-        rows.skipLine();
+    while (rows.next()) {
         if (estimates) {
             record.value(estimated) = estimates->next();
             estimates->skipLine();
@@ -133,13 +129,15 @@ void convertRearrange(TaskContext& context) {
         context.state.abort = true;
         return;
     }
-    TextLineReader input(context.work.file("Input.~"), TextSource::OwnUtf8);
     std::optional<TextLineReader> estimateFile;
     if (estimatedVariable(context.state.task) != NoVariable)
         estimateFile.emplace(context.work.file("Out.~"), TextSource::OwnUtf8);
     TextLineWriter output(context.work.file("Output.~"));
-    writeAgroviaHeader(context, input, output);
-    bool dated = writeAgroviaRows(context, input, estimateFile, output, factors);
+    {
+        TextLineReader input(context.work.file("Input.~"), TextSource::OwnUtf8);
+        writeAgroviaHeader(context, input, output);
+    }
+    bool dated = writeAgroviaRows(context, estimateFile, output, factors);
     output.close();
     if (!dated) {
         context.messenger.reportError("Date is missing. Check the input data and try again.");

@@ -3,8 +3,8 @@
 #include "app/TextFile.h"
 #include "pipeline/Calendar.h"
 #include "pipeline/Conversion.h"
+#include "pipeline/DataRows.h"
 #include "pipeline/FixedText.h"
-#include "pipeline/RowParser.h"
 #include "pipeline/UnitFactors.h"
 
 #include <optional>
@@ -103,17 +103,14 @@ void appendReportLine(std::string& line, const WeatherRecord& r, int d, bool doy
 }
 
 // Goes through the rows; true when some row was suspicious.
-bool screenRows(TaskContext& context, TextLineReader& input, TextLineWriter& report,
-                const CheckupFactors& factors, bool doyMode) {
-    NumberReader rows(input);
+bool screenRows(TaskContext& context, TextLineWriter& report, const CheckupFactors& factors,
+                bool doyMode) {
+    DataRows rows(context, DataRows::Mode::Record);
     WeatherRecord& record = context.record;
     Sequence previous;
     bool anySuspicious = false;
     std::string line;
-    while (!rows.atEnd()) {
-        if (!readRow(rows, context.spec, record))
-            break;
-        rows.skipLine();
+    while (rows.next()) {
         int d = rowDayOfYear(record, doyMode);
         if (!previous.started)
             previous = {true, record.year, d - 1};
@@ -182,16 +179,12 @@ CheckupResult dataCheckup(TaskContext& context) {
         return fail(context, "Unit of Tmax and Tmin should be the same.");
     bool doyMode = spec.holds(DOY) || spec.holds(YYDOY);
 
-    TextLineReader input(context.work.file("Input.~"), TextSource::OwnUtf8);
     TextLineWriter report(context.work.file("Output.~"));
     writeReportHeader(report, doyMode);
-    std::string line;
-    for (long long i = 0; i < context.state.rowsBeforeData && input.next(line); ++i) {
-    }
     bool suspicious = false;
     const char* problem = nullptr;
     try {
-        suspicious = screenRows(context, input, report, factors, doyMode);
+        suspicious = screenRows(context, report, factors, doyMode);
     } catch (const DateProblem& date) {
         problem = date.message;
     } catch (const InvalidNumericInput&) {

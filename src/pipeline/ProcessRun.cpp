@@ -3,6 +3,7 @@
 #include "app/NumberText.h"
 #include "input/ColumnSpec.h"
 #include "pipeline/DataCheckup.h"
+#include "pipeline/DataRows.h"
 #include "pipeline/RunState.h"
 #include "pipeline/TaskContext.h"
 #include "pipeline/TaskDispatch.h"
@@ -101,7 +102,15 @@ ProcessOutcome runProcess(const ProcessRequest& request, const WorkFolder& work,
     ProcessOutcome outcome;
     if (!prepareRun(request, context))
         return outcome;
-    if (!processData(request, context, outcome.end))
+    bool completed = false;
+    try {
+        completed = processData(request, context, outcome.end);
+    } catch (...) {
+        DataRows::discardRecording(work);
+        throw;
+    }
+    DataRows::discardRecording(work);
+    if (!completed)
         return outcome;
 
     gauge.hide();

@@ -56,12 +56,15 @@ void assignValue(const ColumnSpec& spec, WeatherRecord& record, int slot, double
     record.present[variable] = true;
 }
 
-bool readRow(NumberReader& reader, const ColumnSpec& spec, WeatherRecord& record) {
+bool readRow(NumberReader& reader, const ColumnSpec& spec, WeatherRecord& record,
+             double* slotValues) {
     for (int k = 1; k <= spec.columnCount; ++k) {
         double x = reader.next();
         if (k == 1 && x == 0)
             return false;
         assignValue(spec, record, k, x);
+        if (slotValues)
+            slotValues[k - 1] = x;
     }
     return true;
 }

@@ -15,7 +15,9 @@ void assignValue(const ColumnSpec& spec, WeatherRecord& record, int slot, double
 // Reads one data row: the first column-count numbers, each handed to
 // assignValue. A first number of exactly 0 means the row holds no data (this
 // is also how the end of the file shows): nothing is assigned and the result
-// is false. The caller skips the rest of the line.
-bool readRow(NumberReader& reader, const ColumnSpec& spec, WeatherRecord& record);
+// is false. The caller skips the rest of the line. When `slotValues` is
+// given, it receives the column-count numbers read.
+bool readRow(NumberReader& reader, const ColumnSpec& spec, WeatherRecord& record,
+             double* slotValues = nullptr);
 
 } // namespace climora

@@ -115,6 +115,7 @@ TEST_F(Process, TaskOneKeepsTheFirstHeaderLineAndAsksForTheSite) {
               (Lines{"Station X", "Year\tDOY\tSolar\tT-max\tT-min\tRelHum\tPrecip\tET",
                      "\t\tMJ/m2\toC\toC\t%\tmm\tmm", "2005\t32\t41.86\t10.0\t-10.0\t0\t0.3\t0.0",
                      "2005\t33\t41.86\t10.0\t-10.0\t0\t12.7\t0.0"}));
+    EXPECT_FALSE(exists("Rows.~")); // the checkup's recording goes with the run
 }
 
 TEST_F(Process, WithoutHeaderLinesTheInputNameIsTheTitle) {
@@ -179,6 +180,7 @@ TEST_F(Process, AnUnreadableNumberEndsTheRunWithAnExceptionAfterThePanelWasEmpti
     inputPanel = {"2005 1", "2005 -"};
     panel.lines = {"old result"};
     EXPECT_THROW(run(), InvalidNumericInput);
+    EXPECT_FALSE(exists("Rows.~"));
     EXPECT_EQ(panel.calls, (Lines{"clear"}));
     EXPECT_TRUE(panel.lines.empty());
 }
