@@ -147,10 +147,10 @@ void removeEndNotes(TaskContext& context) {
 
 namespace {
 
-// The lines the missing-value check reports, written to Report.~.
-class MissingValueReport {
+// checkForMissingValues, line by line: the lines it reports go to Report.~.
+class MissingValueCheck {
   public:
-    MissingValueReport(const std::filesystem::path& file, int columnCount)
+    MissingValueCheck(const std::filesystem::path& file, int columnCount)
         : writer_(file), columnCount_(columnCount) {
         writer_.line("Missing values are found on the following lines:");
         writer_.line("");
@@ -182,17 +182,18 @@ class MissingValueReport {
 struct RowPass {
     TextLineReader& reader;
     TextLineWriter& writer;
-    MissingValueReport& report;
+    MissingValueCheck& missingValues;
     ActivityGauge& gauge;
 
     void emit(const std::string& line) {
-        report.check(line);
+        missingValues.check(line);
         writer.line(line);
         gauge.step();
     }
 };
 
-void writeCleanedRows(RowPass& pass) {
+// The rows cleaned only: the substitution is off.
+void checkData(RowPass& pass) {
     std::string line;
     while (pass.reader.next(line)) {
         cleanDataLineInPlace(line);
@@ -200,7 +201,8 @@ void writeCleanedRows(RowPass& pass) {
     }
 }
 
-void writeNormalRows(RowPass& pass, long long sign, const std::string& substitution) {
+// The rows cleaned as they are read, then rewritten in normal form.
+void valueSubstitution(RowPass& pass, long long sign, const std::string& substitution) {
     NumberReader numbers(pass.reader, cleanDataLineInPlace);
     std::string line;
     while (!numbers.atEnd()) {
@@ -227,24 +229,24 @@ void extractDataRows(TaskContext& context, const MissingValueSettings& settings)
     std::filesystem::path input = context.work.file("Input.~");
     std::filesystem::path output = context.work.file("Output.~");
     std::filesystem::path reportFile = context.work.file("Report.~");
-    MissingValueReport report(reportFile, context.state.columnCount);
+    MissingValueCheck missingValues(reportFile, context.state.columnCount);
     {
         TextLineReader reader(input, TextSource::OwnUtf8);
         TextLineWriter writer(output);
         std::string line;
         for (long long i = 0; i < context.state.rowsBeforeData && reader.next(line); ++i)
             writer.line(line);
-        RowPass pass{reader, writer, report, context.gauge};
+        RowPass pass{reader, writer, missingValues, context.gauge};
         if (settings.enabled)
-            writeNormalRows(pass, sign, settings.substitution);
+            valueSubstitution(pass, sign, settings.substitution);
         else
-            writeCleanedRows(pass);
+            checkData(pass);
         writer.close();
-        report.close();
+        missingValues.close();
     }
     context.gauge.hide();
     replaceFile(output, input);
-    if (report.found())
+    if (missingValues.found())
         showMissingValues(context, reportFile);
     else
         std::filesystem::remove(reportFile);
