@@ -10,7 +10,7 @@ namespace climora {
 inline constexpr std::string_view loadedBackInputName = "Output.~";
 
 // What "Load back to input panel" puts in place: the input name, the input
-// panel's new lines and an empty output panel. The column specification,
+// panel's new lines and an empty output panel. The column slots,
 // the rows-before-data count and the task stay as they are.
 struct LoadedBack {
     std::string inputName;

@@ -32,7 +32,7 @@ const std::string& latitudeBoxOf(const EstimationSettings& settings, int task) {
     return settings.task7Latitude;
 }
 
-// Builds the run's column specification and checks the window.
+// Builds the run's ColumnSpec from the slots and checks the window.
 bool prepareRun(const ProcessRequest& request, TaskContext& context) {
     RunState& state = context.state;
     ColumnSpec& spec = context.spec;

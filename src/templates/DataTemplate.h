@@ -12,7 +12,7 @@ namespace climora {
 
 using SlotPositions = std::array<int, slotCount>;
 
-// A saved column specification: the rows-before-data text and, for the 12
+// Saved column settings: the rows-before-data text and, for the 12
 // column slots in order, the positions of the selected variable and unit
 // (-1 when nothing is selected). Positions, not texts, are stored.
 struct DataTemplate {

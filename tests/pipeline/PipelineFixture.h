@@ -17,7 +17,7 @@
 
 namespace climora::testing {
 
-// A work folder with Input.~, a column specification and a context for one
+// A work folder with Input.~, a ColumnSpec and a context for one
 // step of a run.
 class PipelineTest : public ::testing::Test {
   protected:

@@ -28,7 +28,7 @@ QComboBox* makeBox(QWidget* parent, const QString& name, const QString& accessib
 
 ColumnSlotsWidget::ColumnSlotsWidget(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("columnSlots"));
-    setAccessibleName(QStringLiteral("Column specification"));
+    setAccessibleName(QStringLiteral("Column variables and units"));
     const char* captionTexts[] = {"Column", "Variable", "Unit"};
     for (int i = 0; i < 3; ++i) {
         captions_[i] = new QLabel(QString::fromLatin1(captionTexts[i]), this);

@@ -14,7 +14,7 @@ class QPushButton;
 
 namespace climora {
 
-// "Save template": stores the current column specification under a new or
+// "Save template": stores the current column settings under a new or
 // an existing name. Accepted after a save; saveResult() then holds the new list
 // and the position the main window's drop-down selects. The dialog is modal
 // to its parent window (Qt::WindowModal), which takes no input while it is
