@@ -1,5 +1,7 @@
 #include "explorer/ui/FavoriteDialogs.h"
 
+#include "app/ui/NamedButton.h"
+
 #include <QBoxLayout>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -26,13 +28,6 @@ void centreOnDesktop(QWidget* window, QSize size) {
     window->resize(size.expandedTo(window->sizeHint()));
     if (QScreen* screen = QGuiApplication::primaryScreen())
         window->move(screen->availableGeometry().center() - window->rect().center());
-}
-
-QPushButton* button(const QString& caption, const char* objectName, QWidget* parent) {
-    auto* result = new QPushButton(caption, parent);
-    result->setObjectName(objectName);
-    result->setAccessibleName(QString(caption).remove('&'));
-    return result;
 }
 
 QLineEdit* nameEdit(const QString& text, QLabel* label, QWidget* parent) {
@@ -73,8 +68,8 @@ AddFavoriteDialog::AddFavoriteDialog(FavoriteStore& store, Messenger& messenger,
     for (int i = 0; i < savedNames_->count(); ++i)
         savedNames_->item(i)->setSizeHint(QSize(widest + 100, savedNames_->sizeHintForRow(i)));
 
-    auto* saveButton = button("Save", "saveButton", this);
-    auto* cancelButton = button("Cancel", "cancelButton", this);
+    auto* saveButton = namedButton("Save", "saveButton", this);
+    auto* cancelButton = namedButton("Cancel", "cancelButton", this);
     saveButton->setAutoDefault(false);
     cancelButton->setAutoDefault(false);
     connect(saveButton, &QPushButton::clicked, this, &AddFavoriteDialog::save);
@@ -133,9 +128,9 @@ ManageFavoritesDialog::ManageFavoritesDialog(FavoriteStore& store, Messenger& me
     connect(namesBox_, &FavoriteNamesBox::listClosed, this,
             [this](int selected) { editor_->listClosed(selected); });
 
-    auto* acceptButton = button("Accept", "acceptButton", this);
-    auto* deleteButton = button("Delete", "deleteButton", this);
-    auto* closeButton = button("Close", "closeButton", this);
+    auto* acceptButton = namedButton("Accept", "acceptButton", this);
+    auto* deleteButton = namedButton("Delete", "deleteButton", this);
+    auto* closeButton = namedButton("Close", "closeButton", this);
     for (QPushButton* b : {acceptButton, deleteButton, closeButton})
         b->setAutoDefault(false);
     connect(acceptButton, &QPushButton::clicked, this, &ManageFavoritesDialog::acceptName);
@@ -209,8 +204,8 @@ HomePageDialog::HomePageDialog(const WorkFolder& workFolder, Messenger& messenge
     : QDialog(parent), workFolder_(workFolder), messenger_(messenger), address_(address) {
     prepareDialog(this, "homePageDialog", "Set as home page");
     nameBox_ = nameEdit(pageTitle, nullptr, this);
-    auto* okButton = button("OK", "okButton", this);
-    auto* cancelButton = button("Cancel", "cancelButton", this);
+    auto* okButton = namedButton("OK", "okButton", this);
+    auto* cancelButton = namedButton("Cancel", "cancelButton", this);
     okButton->setAutoDefault(false);
     cancelButton->setAutoDefault(false);
     connect(okButton, &QPushButton::clicked, this, &HomePageDialog::confirm);

@@ -1,5 +1,6 @@
 #include "prefs/ui/DefaultFoldersDialog.h"
 
+#include "app/ui/NamedButton.h"
 #include "prefs/DefaultFolders.h"
 #include "prefs/FolderChooser.h"
 #include "prefs/ui/FolderChooserDialog.h"
@@ -16,14 +17,6 @@
 
 namespace climora {
 namespace {
-
-QPushButton* makeButton(const QString& caption, const QString& name, const QString& accessible,
-                        QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAccessibleName(accessible);
-    return button;
-}
 
 QString fromStd(const std::string& text) {
     return QString::fromUtf8(text.c_str());
@@ -57,16 +50,15 @@ DefaultFoldersDialog::DefaultFoldersDialog(const WorkFolder& work, std::string& 
     outputLabel->setBuddy(outputFolder_);
     outputFolder_->setAccessibleName(outputLabel->text());
 
-    auto* browseInput = makeButton(QStringLiteral("Browse..."), QStringLiteral("browseInputButton"),
-                                   QStringLiteral("Browse for the input folder"), this);
+    auto* browseInput =
+        namedButton(QStringLiteral("Browse..."), QStringLiteral("browseInputButton"), this,
+                    QStringLiteral("Browse for the input folder"));
     auto* browseOutput =
-        makeButton(QStringLiteral("Browse..."), QStringLiteral("browseOutputButton"),
-                   QStringLiteral("Browse for the output folder"), this);
-    auto* ok =
-        makeButton(QStringLiteral("OK"), QStringLiteral("okButton"), QStringLiteral("OK"), this);
+        namedButton(QStringLiteral("Browse..."), QStringLiteral("browseOutputButton"), this,
+                    QStringLiteral("Browse for the output folder"));
+    auto* ok = namedButton(QStringLiteral("OK"), QStringLiteral("okButton"), this);
     ok->setDefault(true);
-    auto* cancel = makeButton(QStringLiteral("Cancel"), QStringLiteral("cancelButton"),
-                              QStringLiteral("Cancel"), this);
+    auto* cancel = namedButton(QStringLiteral("Cancel"), QStringLiteral("cancelButton"), this);
     connect(browseInput, &QPushButton::clicked, this, [this] { browse(inputFolder_); });
     connect(browseOutput, &QPushButton::clicked, this, [this] { browse(outputFolder_); });
     connect(ok, &QPushButton::clicked, this, &DefaultFoldersDialog::confirm);

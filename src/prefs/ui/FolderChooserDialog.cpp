@@ -1,5 +1,6 @@
 #include "prefs/ui/FolderChooserDialog.h"
 
+#include "app/ui/NamedButton.h"
 #include "prefs/FolderChooser.h"
 
 #include <QComboBox>
@@ -25,13 +26,6 @@
 
 namespace climora {
 namespace {
-
-QPushButton* makeButton(const QString& caption, const QString& name, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAccessibleName(caption);
-    return button;
-}
 
 QLabel* makeLabel(const QString& caption, const QString& name, QWidget* buddy, QWidget* parent) {
     auto* label = new QLabel(caption, parent);
@@ -95,11 +89,11 @@ void FolderChooserDialog::buildControls() {
     drives_->addItems(volumes_);
     connect(drives_, &QComboBox::activated, this, &FolderChooserDialog::driveChosen);
 
-    newFolder_ = makeButton(QStringLiteral("Creat new directory..."),
-                            QStringLiteral("newFolderButton"), this);
-    ok_ = makeButton(QStringLiteral("OK"), QStringLiteral("okButton"), this);
+    newFolder_ = namedButton(QStringLiteral("Creat new directory..."),
+                             QStringLiteral("newFolderButton"), this);
+    ok_ = namedButton(QStringLiteral("OK"), QStringLiteral("okButton"), this);
     ok_->setDefault(true);
-    cancel_ = makeButton(QStringLiteral("Cancel"), QStringLiteral("cancelButton"), this);
+    cancel_ = namedButton(QStringLiteral("Cancel"), QStringLiteral("cancelButton"), this);
     connect(newFolder_, &QPushButton::clicked, this, &FolderChooserDialog::showNewFolderPanel);
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
@@ -111,9 +105,9 @@ void FolderChooserDialog::buildControls() {
     newFolderText_->setObjectName(QStringLiteral("newFolderText"));
     newFolderText_->setAccessibleName(QStringLiteral("New directory"));
     panelOk_ =
-        makeButton(QStringLiteral("OK"), QStringLiteral("newFolderOkButton"), newFolderPanel_);
-    auto* panelCancel = makeButton(QStringLiteral("Cancel"),
-                                   QStringLiteral("newFolderCancelButton"), newFolderPanel_);
+        namedButton(QStringLiteral("OK"), QStringLiteral("newFolderOkButton"), newFolderPanel_);
+    auto* panelCancel = namedButton(QStringLiteral("Cancel"),
+                                    QStringLiteral("newFolderCancelButton"), newFolderPanel_);
     connect(panelOk_, &QPushButton::clicked, this, &FolderChooserDialog::confirmNewFolder);
     connect(panelCancel, &QPushButton::clicked, this, &FolderChooserDialog::cancelNewFolder);
     auto* panel = new QHBoxLayout(newFolderPanel_);

@@ -1,5 +1,7 @@
 #include "tools/ui/RemoveColumnsDialog.h"
 
+#include "app/ui/NamedButton.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -8,16 +10,7 @@
 #include <QVBoxLayout>
 
 namespace climora {
-namespace {
-
-QPushButton* makeButton(const QString& caption, const QString& name, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAccessibleName(caption);
-    return button;
-}
-
-} // namespace
+namespace {} // namespace
 
 RemoveColumnsDialog::RemoveColumnsDialog(RemoveColumnsCall removeColumns, QWidget* parent)
     : QDialog(parent), removeColumns_(std::move(removeColumns)) {
@@ -37,14 +30,14 @@ RemoveColumnsDialog::RemoveColumnsDialog(RemoveColumnsCall removeColumns, QWidge
         item->setCheckState(Qt::Unchecked);
     }
 
-    QPushButton* ok = makeButton(QStringLiteral("OK"), QStringLiteral("okButton"), this);
+    QPushButton* ok = namedButton(QStringLiteral("OK"), QStringLiteral("okButton"), this);
     ok->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     ok->setDefault(true);
     QPushButton* cancel =
-        makeButton(QStringLiteral("Cancel"), QStringLiteral("cancelButton"), this);
+        namedButton(QStringLiteral("Cancel"), QStringLiteral("cancelButton"), this);
     cancel->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
     QPushButton* reset =
-        makeButton(QStringLiteral("Reset all"), QStringLiteral("resetAllButton"), this);
+        namedButton(QStringLiteral("Reset all"), QStringLiteral("resetAllButton"), this);
     connect(ok, &QPushButton::clicked, this, &RemoveColumnsDialog::confirm);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(reset, &QPushButton::clicked, this, &RemoveColumnsDialog::resetAll);
