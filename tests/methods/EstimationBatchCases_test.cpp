@@ -10,7 +10,7 @@ using climora::testing::BatchRun;
 TEST(EstimationBatchCases, EveryCaseGivesItsExpectedOutputMessagesAndStatus) {
     // No estimate may reach a file as "nan" or "inf".
     climora::testing::expectEveryCase(
-        std::filesystem::path(__FILE__).parent_path() / "cases", [](const BatchRun& run) {
+        std::filesystem::path(CLIMORA_TESTS_DIR) / "methods" / "cases", [](const BatchRun& run) {
             for (const char* word : {"nan", "inf", "NaN", "INF"})
                 EXPECT_EQ(run.output.find(word), std::string::npos) << word;
         });

@@ -14,7 +14,7 @@ using climora::testing::TempFolder;
 using climora::testing::writeBytes;
 
 TEST(BatchCases, EveryCaseGivesItsExpectedOutputMessagesAndStatus) {
-    climora::testing::expectEveryCase(fs::path(__FILE__).parent_path() / "cases");
+    climora::testing::expectEveryCase(fs::path(CLIMORA_TESTS_DIR) / "pipeline" / "cases");
 }
 
 TEST(BatchCases, WritesTheOutputFileOnlyWhenTheRunGivesAText) {
