@@ -15,9 +15,13 @@ int roundToInt(double x) {
     return static_cast<int>(rounded);
 }
 
+// Seven-digit values (1,000,000 and up) carry the whole year: YYYYDDD.
 void assignYyDoy(WeatherRecord& record, double x) {
-    int yy = roundToInt(std::trunc(x / 1000));
-    record.year = yy <= 20 ? 2000 + yy : 1900 + yy;
+    int whole = roundToInt(std::trunc(x / 1000));
+    if (x >= 1000000)
+        record.year = whole;
+    else
+        record.year = whole <= 20 ? 2000 + whole : 1900 + whole;
     double scaled = std::nearbyint(x) / 1000;
     record.dayOfYear = roundToInt((scaled - std::trunc(scaled)) * 1000);
     record.present[Year] = true;

@@ -8,7 +8,8 @@ namespace climora {
 
 // Stores value x of slot k (1-based) into the record by the slot's variable.
 // Dates are rounded to whole numbers (halves to even); a YYDOY value gives
-// the year (yy up to 20 is 20yy, else 19yy) and the day of year. A date
+// the year (yy up to 20 is 20yy, else 19yy; a value of 1,000,000 or more is
+// a four-digit year: YYYYDDD) and the day of year. A date
 // beyond the range of an integer throws InvalidNumericInput.
 void assignValue(const ColumnSpec& spec, WeatherRecord& record, int slot, double x);
 

@@ -158,6 +158,9 @@ TEST(AssignValue, SplitsYyDoyIntoYearAndDayOfYear) {
     check(20366, 2020, 366);
     check(21001, 1921, 1);
     check(13001, 2013, 1);
+    check(1999001, 1999, 1);
+    check(2020366, 2020, 366);
+    check(2024003, 2024, 3);
     EXPECT_TRUE(record.has(Year) && record.has(DOY));
 }
 
