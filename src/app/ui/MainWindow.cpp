@@ -112,7 +112,9 @@ void MainWindow::buildWidgets() {
 }
 
 void MainWindow::connectGroups() {
-    connect(openButton_, &QPushButton::clicked, this, &MainWindow::openInputFile);
+    connect(openButton_, &QPushButton::clicked, this, qOverload<>(&MainWindow::openInputFile));
+    connect(inputGroup_, &InputGroup::fileDropped, this,
+            qOverload<const QString&>(&MainWindow::openInputFile));
     connect(explorerButton_, &QPushButton::clicked, this, &MainWindow::openExplorer);
     connect(scaler_, &ElasticScaler::scaleChanged, inputGroup_->slotsWidget(),
             &ColumnSlotsWidget::setScale);
