@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-webengine-dev qt6-svg-dev libgl-dev
     libgtest-dev libgmock-dev
     xvfb xauth fonts-dejavu-core
-    appstream desktop-file-utils help2man
+    appstream desktop-file-utils help2man shared-mime-info
 )
 
 missing=()

@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 prefix="${1:-$HOME/.local}"
 ./scripts/install-deps.sh
-cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DCLIMORA_TESTS=OFF \
+cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DCLIMORA_TESTS=OFF -DCLIMORA_BENCH=OFF \
     -DCMAKE_INSTALL_PREFIX="$prefix" > /dev/null
 cmake --build build-release --parallel "$(nproc)"
 cmake --install build-release

@@ -94,7 +94,7 @@ fs::path runningProgramFolder() {
 
 void prepareWorkFolder(const fs::path& installFolder, const WorkFolder& work) {
     std::error_code ec;
-    fs::create_directory(work.path(), ec);
+    fs::create_directories(work.path(), ec);
     copyMissingSettingsFiles(installFolder, work);
 }
 

@@ -50,7 +50,7 @@ const std::array<std::string_view, 10>& settingsFileNames();
 // folder; an existing file is never replaced; failures are ignored.
 void copyMissingSettingsFiles(const std::filesystem::path& installFolder, const WorkFolder& work);
 
-// Creates the work folder when it is missing and gives it the settings files
+// Creates the work folder (and its parents) when missing and gives it the settings files
 // it lacks, as start-up does; failures are ignored.
 void prepareWorkFolder(const std::filesystem::path& installFolder, const WorkFolder& work);
 

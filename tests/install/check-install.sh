@@ -40,6 +40,9 @@ desktop-file-validate "$prefix/share/applications/io.github.climora.Climora.desk
     fail "desktop-file-validate"
 appstreamcli validate --no-net "$prefix/share/metainfo/io.github.climora.Climora.metainfo.xml" ||
     fail "appstreamcli validate"
+update-mime-database "$prefix/share/mime" > /dev/null 2> "$scratch/mime.log" &&
+    [ -f "$prefix/share/mime/application/x-agrovia-weather.xml" ] ||
+    fail "the .wth file type is not defined: $(cat "$scratch/mime.log")"
 grep -q '^\.SH EXAMPLES' "$prefix/share/man/man1/climora-batch.1" ||
     fail "the man page has no EXAMPLES section"
 grep -q 'Usage' "$prefix/share/man/man1/climora-batch.1" ||
