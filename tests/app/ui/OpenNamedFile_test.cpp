@@ -10,6 +10,7 @@
 #include <QDropEvent>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QTest>
 #include <QUrl>
 #include <gtest/gtest.h>
 
@@ -46,6 +47,11 @@ struct OpenNamedFileTest : ::testing::Test {
         ASSERT_TRUE(enter.isAccepted());
         QDropEvent drop(point, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(target, &drop);
+        EXPECT_TRUE(drop.isAccepted());
+        // The file opens once the drop has returned.
+        EXPECT_TRUE(QTest::qWaitFor([this] {
+            return !window.inputNameBox()->text().isEmpty() || !messenger.events().empty();
+        }));
     }
 };
 
