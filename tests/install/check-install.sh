@@ -45,7 +45,7 @@ update-mime-database "$prefix/share/mime" > /dev/null 2> "$scratch/mime.log" &&
     fail "the .wth file type is not defined: $(cat "$scratch/mime.log")"
 grep -q '^\.SH EXAMPLES' "$prefix/share/man/man1/climora-batch.1" ||
     fail "the man page has no EXAMPLES section"
-grep -q 'Usage' "$prefix/share/man/man1/climora-batch.1" ||
+grep -qF -- '\-\-template' "$prefix/share/man/man1/climora-batch.1" ||
     fail "the man page lacks the --help text"
 
 # From another folder, with a user who never ran the program: the shipped

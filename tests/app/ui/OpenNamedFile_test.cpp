@@ -72,7 +72,7 @@ struct NamedFileCase {
 TEST_F(OpenNamedFileTest, OpensLikeTheOpenCommandFromCommandLineAndDrop) {
     const std::string missing = (dir / "missing.txt").string();
     const NamedFileCase cases[] = {
-        {"station.txt", "station.txt", {"Header", "2015 1 1"}, {""}, {}, true},
+        {"station.txt", "station.txt", {"Header", "2015 1 1"}, {}, {}, true},
         {"binary.dat",
          "binary.dat",
          {""},
