@@ -30,9 +30,7 @@ FrameState startUp(const fs::path& installFolder, Messenger& messenger) {
         return frame;
     }
     frame.workFolder = std::make_unique<WorkFolder>(*dataFolder / workFolderName);
-    std::error_code ec;
-    fs::create_directory(frame.workFolder->path(), ec);
-    copyMissingSettingsFiles(installFolder, *frame.workFolder);
+    prepareWorkFolder(installFolder, *frame.workFolder);
     frame.updateNoticePending = true;
     frame.workFolder->deleteTemporaries();
 

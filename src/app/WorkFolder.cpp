@@ -86,6 +86,18 @@ const std::array<std::string_view, 10>& settingsFileNames() {
     return names;
 }
 
+fs::path runningProgramFolder() {
+    std::error_code ec;
+    fs::path program = fs::read_symlink("/proc/self/exe", ec);
+    return ec ? fs::path() : program.parent_path();
+}
+
+void prepareWorkFolder(const fs::path& installFolder, const WorkFolder& work) {
+    std::error_code ec;
+    fs::create_directories(work.path(), ec);
+    copyMissingSettingsFiles(installFolder, work);
+}
+
 fs::path findInstallFolder(const fs::path& programFolder, const fs::path& workingDirectory) {
     std::error_code ec;
     fs::path shared = programFolder / ".." / "share" / "climora";

@@ -39,12 +39,20 @@ std::optional<std::filesystem::path> localDataFolder();
 std::filesystem::path findInstallFolder(const std::filesystem::path& programFolder,
                                         const std::filesystem::path& workingDirectory);
 
+// The folder of the running program's executable, links resolved; empty
+// when the system does not tell.
+std::filesystem::path runningProgramFolder();
+
 // The ten settings files, in the order they are copied at start-up.
 const std::array<std::string_view, 10>& settingsFileNames();
 
 // Copies each settings file that the work folder lacks from the installation
 // folder; an existing file is never replaced; failures are ignored.
 void copyMissingSettingsFiles(const std::filesystem::path& installFolder, const WorkFolder& work);
+
+// Creates the work folder (and its parents) when missing and gives it the settings files
+// it lacks, as start-up does; failures are ignored.
+void prepareWorkFolder(const std::filesystem::path& installFolder, const WorkFolder& work);
 
 // Text of a folder with one trailing separator.
 std::string folderText(const std::filesystem::path& folder);

@@ -349,13 +349,19 @@ void writeToFile(const StreamedPanel& panel, const fs::path& file) {
     }
 }
 
-// The work folder whose template files --template reads.
+// The work folder whose template files --template reads. The user's work
+// folder gets the shipped settings it lacks first, as the program's start-up
+// gives them, so the shipped templates serve a first run.
 std::optional<fs::path> templateFolder(const BatchOptions& options) {
     if (options.workFolder)
         return options.workFolder;
-    if (std::optional<fs::path> data = localDataFolder())
-        return *data / workFolderName;
-    return std::nullopt;
+    std::optional<fs::path> data = localDataFolder();
+    if (!data)
+        return std::nullopt;
+    WorkFolder userFolder(*data / workFolderName);
+    std::error_code ec;
+    prepareWorkFolder(findInstallFolder(runningProgramFolder(), fs::current_path(ec)), userFolder);
+    return userFolder.path();
 }
 
 // --template: the template's rows and columns, unless --rows or --columns

@@ -22,6 +22,20 @@ long long rowsValue(const std::string& rowsText) {
     return value ? *value : 0;
 }
 
+// Reads the chosen file as the open command does after its dialog.
+OpenedInput readChosenInputFile(const std::filesystem::path& path, Messenger& messenger,
+                                std::string& defaultInputFolder) {
+    OpenedInput opened;
+    opened.name = path.filename().string();
+    try {
+        opened.lines = readTextLines(path);
+    } catch (const std::exception&) {
+        messenger.reportError("The file can't be opened because it is not a text file");
+    }
+    defaultInputFolder = folderText(path.parent_path());
+    return opened;
+}
+
 } // namespace
 
 std::string rowsUpArrow(const std::string& rowsText) {
@@ -42,16 +56,17 @@ std::optional<OpenedInput> openInputFile(FileDialogs& dialogs, Messenger& messen
     std::optional<FileChoice> choice = dialogs.openFile(request);
     if (!choice)
         return std::nullopt;
-    std::filesystem::path path(choice->path);
-    OpenedInput opened;
-    opened.name = path.filename().string();
-    try {
-        opened.lines = readTextLines(path);
-    } catch (const std::exception&) {
-        messenger.reportError("The file can't be opened because it is not a text file");
+    return readChosenInputFile(choice->path, messenger, defaultInputFolder);
+}
+
+std::optional<OpenedInput> openNamedInputFile(const std::string& path, Messenger& messenger,
+                                              std::string& defaultInputFolder) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) {
+        messenger.reportError("Cannot open file \"" + path + "\".");
+        return std::nullopt;
     }
-    defaultInputFolder = folderText(path.parent_path());
-    return opened;
+    return readChosenInputFile(std::filesystem::absolute(path, ec), messenger, defaultInputFolder);
 }
 
 std::string withDefaultExtension(const std::string& path, const std::string& extension) {

@@ -29,6 +29,12 @@ struct OpenedInput {
 std::optional<OpenedInput> openInputFile(FileDialogs& dialogs, Messenger& messenger,
                                          std::string& defaultInputFolder);
 
+// A file named without the dialog (on the command line, dropped on the
+// panel), opened as if the dialog had chosen it. A path that is not an
+// existing file is reported and changes nothing.
+std::optional<OpenedInput> openNamedInputFile(const std::string& path, Messenger& messenger,
+                                              std::string& defaultInputFolder);
+
 // "File" > "Save input file...": ".txt" is added to a name without
 // extension. Returns false when cancelled; a write failure throws FileError.
 bool saveInputFile(const std::vector<std::string>& lines, FileDialogs& dialogs,

@@ -43,6 +43,18 @@ TEST(StartUp, FirstStartCreatesWorkFolderAndCopiesSettings) {
     EXPECT_FALSE(frame.options.enableSpacer);
 }
 
+TEST(StartUp, FirstStartCreatesAMissingDataFolder) {
+    ScopedDataHome home; // restores XDG_DATA_HOME afterwards
+    fs::path freshData = home.path() / "new-account" / "share";
+    setenv("XDG_DATA_HOME", freshData.c_str(), 1);
+    TempFolder install;
+    shipAllSettingsFiles(install.path());
+    RecordingMessenger messenger;
+    FrameState frame = startUp(install.path(), messenger);
+    EXPECT_EQ(frame.workFolder->path(), freshData / "Climora2016_1");
+    EXPECT_TRUE(fs::exists(freshData / "Climora2016_1" / "TemplateList.clx"));
+}
+
 TEST(StartUp, NeverOverwritesAndRecopiesDeletedFiles) {
     ScopedDataHome home;
     TempFolder install;

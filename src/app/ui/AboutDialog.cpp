@@ -31,6 +31,9 @@ const char* contactText = "Contact:\n"
                           "Telephone: +1 555 0134 2270\n"
                           "E-mail: climora@example.org";
 
+const char* licenceText = "Free software under the GNU General Public License, version 3 or "
+                          "later (the LICENSE file).";
+
 const char* disclaimerText =
     "Disclaimer: neither Northfield College of Agriculture nor the authors accept any "
     "liability for errors or incorrect results of this program, or for any problem "
@@ -124,11 +127,17 @@ AboutDialog::AboutDialog(QWidget* mainWindow, AddressOpener openAddress)
     // OK is also the cancel button: Escape presses it.
     connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
 
+    auto* licence = new QLabel(licenceText, this);
+    licence->setObjectName("licenceText");
+    licence->setAccessibleName("Licence");
+    licence->setWordWrap(true);
+
     auto* texts = new QVBoxLayout;
     texts->addWidget(textBlock("programText", "About the program", programText), 3);
     texts->addWidget(webAddress_);
     texts->addWidget(textBlock("contactText", "Contact", contactText), 2);
     texts->addWidget(textBlock("disclaimerText", "Disclaimer", disclaimerText), 1);
+    texts->addWidget(licence);
     auto* body = new QHBoxLayout;
     body->addWidget(logo, 0, Qt::AlignTop);
     body->addLayout(texts, 1);

@@ -112,7 +112,11 @@ void MainWindow::buildWidgets() {
 }
 
 void MainWindow::connectGroups() {
-    connect(openButton_, &QPushButton::clicked, this, &MainWindow::openInputFile);
+    connect(openButton_, &QPushButton::clicked, this, qOverload<>(&MainWindow::openInputFile));
+    // Queued: the drag source waits until the drop returns, so the file opens
+    // (and any message box shows) after it.
+    connect(inputGroup_, &InputGroup::fileDropped, this,
+            qOverload<const QString&>(&MainWindow::openInputFile), Qt::QueuedConnection);
     connect(explorerButton_, &QPushButton::clicked, this, &MainWindow::openExplorer);
     connect(scaler_, &ElasticScaler::scaleChanged, inputGroup_->slotsWidget(),
             &ColumnSlotsWidget::setScale);

@@ -4,11 +4,13 @@
 #include "app/FileDialogs.h"
 #include "app/Messenger.h"
 #include "explorer/ExplorerHost.h"
+#include "input/InputFile.h"
 #include "output/DesktopOpener.h"
 
 #include <QMainWindow>
 #include <filesystem>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QMenu;
@@ -56,6 +58,8 @@ class MainWindow : public QMainWindow, public ExplorerHost {
     Options currentOptions() const;
 
     void openInputFile();
+    // Opens a named file as "Step 1" opens the file its dialog chooses.
+    void openInputFile(const QString& path);
     void saveInputFile();
     void process();
     void cleanInputData();
@@ -94,6 +98,7 @@ class MainWindow : public QMainWindow, public ExplorerHost {
     void applyStartupOptions();
     void layOutInputName();
     void shutDown();
+    void showOpenedInput(const std::optional<OpenedInput>& opened);
     ProcessRequest processRequest() const;
     ToolContext toolContext();
     std::string rowsText() const;

@@ -122,16 +122,27 @@ void MainWindow::buildHelpMenu() {
 
 void MainWindow::openInputFile() {
     runCommand(messenger_, [this] {
-        auto opened = climora::openInputFile(fileDialogs_, messenger_, frame_.defaultInputFolder);
-        if (!opened)
-            return;
-        inputGroup_->panel()->clear();
-        setInputName(opened->name);
-        if (opened->lines) {
-            inputGroup_->setPanelLines(*opened->lines);
-            outputGroup_->clearOutput();
-        }
+        showOpenedInput(
+            climora::openInputFile(fileDialogs_, messenger_, frame_.defaultInputFolder));
     });
+}
+
+void MainWindow::openInputFile(const QString& path) {
+    runCommand(messenger_, [this, path] {
+        showOpenedInput(
+            openNamedInputFile(path.toStdString(), messenger_, frame_.defaultInputFolder));
+    });
+}
+
+void MainWindow::showOpenedInput(const std::optional<OpenedInput>& opened) {
+    if (!opened)
+        return;
+    inputGroup_->panel()->clear();
+    setInputName(opened->name);
+    if (opened->lines) {
+        inputGroup_->setPanelLines(*opened->lines);
+        outputGroup_->clearOutput();
+    }
 }
 
 void MainWindow::saveInputFile() {

@@ -1,4 +1,5 @@
 #include "app/WorkFolder.h"
+#include "app/ui/AppIcon.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/QtFileDialogs.h"
 #include "app/ui/QtMessenger.h"
@@ -6,8 +7,10 @@
 #include "output/ui/QtDesktopOpener.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDir>
 #include <QScreen>
+#include <QTimer>
 
 int main(int argc, char** argv) {
     // The explorer's web engine needs this before the application exists;
@@ -15,6 +18,18 @@ int main(int argc, char** argv) {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Climora"));
+    QApplication::setApplicationVersion(QStringLiteral(CLIMORA_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("io.github.climora.Climora"));
+    QApplication::setWindowIcon(climora::climoraIcon());
+    QCommandLineParser arguments;
+    arguments.setApplicationDescription(
+        QStringLiteral("Prepares daily weather data for crop-growth simulation."));
+    arguments.addHelpOption();
+    arguments.addVersionOption();
+    arguments.addPositionalArgument(QStringLiteral("FILE"),
+                                    QStringLiteral("A weather file to open into the input panel."),
+                                    QStringLiteral("[FILE]"));
+    arguments.process(app);
     std::filesystem::path installFolder = climora::findInstallFolder(
         QCoreApplication::applicationDirPath().toStdString(), QDir::currentPath().toStdString());
     climora::QtMessenger messenger;
@@ -32,5 +47,8 @@ int main(int argc, char** argv) {
     QObject::connect(&termination, &climora::TerminationWatcher::terminationRequested, &window,
                      &QWidget::close);
     window.show();
+    if (const QStringList files = arguments.positionalArguments(); !files.isEmpty())
+        QTimer::singleShot(0, &window,
+                           [&window, file = files.first()] { window.openInputFile(file); });
     return app.exec();
 }

@@ -3,10 +3,12 @@
 #include "input/ui/ColumnSlotsWidget.h"
 #include "input/ui/RowsBox.h"
 
+#include <QDropEvent>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
@@ -39,6 +41,20 @@ QString textOfLines(const std::vector<std::string>& lines) {
     return QString::fromStdString(joined);
 }
 
+namespace {
+
+// The first local file among dropped data; empty when there is none.
+QString droppedFile(const QMimeData* data) {
+    if (!data || !data->hasUrls())
+        return {};
+    for (const QUrl& url : data->urls())
+        if (url.isLocalFile())
+            return url.toLocalFile();
+    return {};
+}
+
+} // namespace
+
 InputGroup::InputGroup(QWidget* parent)
     : QGroupBox(QStringLiteral("Step 2: Specify input data"), parent) {
     setObjectName(QStringLiteral("inputGroup"));
@@ -47,6 +63,7 @@ InputGroup::InputGroup(QWidget* parent)
     panel_->setAccessibleName(QStringLiteral("Input data"));
     panel_->setLineWrapMode(QPlainTextEdit::NoWrap);
     panel_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    panel_->viewport()->installEventFilter(this);
     setHorizontalScrollBar(false);
 
     rows_ = new RowsBox(this);
@@ -136,6 +153,21 @@ void InputGroup::setSpacerEnabled(bool enabled) {
 void InputGroup::addTemplateBox(QLabel* label, QWidget* box) {
     controlsRow_->addWidget(label);
     controlsRow_->addWidget(box, 1);
+}
+
+bool InputGroup::eventFilter(QObject* watched, QEvent* event) {
+    bool dragOrDrop = event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove ||
+                      event->type() == QEvent::Drop;
+    if (watched != panel_->viewport() || !dragOrDrop)
+        return QGroupBox::eventFilter(watched, event);
+    auto* drop = static_cast<QDropEvent*>(event);
+    QString file = droppedFile(drop->mimeData());
+    if (file.isEmpty()) // text and other data drop into the panel as usual
+        return false;
+    drop->acceptProposedAction();
+    if (event->type() == QEvent::Drop)
+        emit fileDropped(file);
+    return true;
 }
 
 } // namespace climora

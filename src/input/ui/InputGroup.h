@@ -38,6 +38,11 @@ class InputGroup : public QGroupBox {
 
   signals:
     void resetPressed();
+    // A file was dropped on the panel: it is to be opened, not pasted.
+    void fileDropped(const QString& path);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     QPlainTextEdit* panel_;
