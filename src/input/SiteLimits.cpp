@@ -2,6 +2,8 @@
 
 #include "app/NumberText.h"
 
+#include <optional>
+
 namespace climora {
 
 // Written so that NaN is outside too.
