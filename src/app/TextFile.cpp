@@ -10,12 +10,14 @@ namespace {
 // Small enough for the buffer to stay in the processor's cache.
 constexpr std::size_t chunkSize = 128 << 10;
 
-// Windows-1252 bytes 0x80..0x9F; 0 marks the five bytes the code page leaves
-// undefined.
+// Windows-1252 bytes 0x80..0x9F. The five bytes the code page leaves
+// undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) become the control characters of
+// the same number, as the system's own conversion does, so that a stray byte
+// from another code page does not make the file unreadable.
 constexpr std::array<char16_t, 32> cp1252High = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 void appendUtf8(std::string& out, char32_t c) {
     if (c < 0x80) {
@@ -89,10 +91,7 @@ std::string decodeWindows1252(std::string_view bytes) {
         if (b < 0x80) {
             out += ch;
         } else if (b < 0xA0) {
-            char16_t c = cp1252High[b - 0x80];
-            if (c == 0)
-                throw NotATextFile(notText);
-            appendUtf8(out, c);
+            appendUtf8(out, cp1252High[b - 0x80]);
         } else {
             appendUtf8(out, b);
         }
@@ -178,17 +177,15 @@ std::vector<std::string> splitLines(std::string_view text) {
 }
 
 std::string readFileBytes(const std::filesystem::path& path) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    FileHandle file(std::fopen(path.c_str(), "rb"));
     if (!file)
         throw FileError("Cannot open file \"" + path.string() + "\". " + std::strerror(errno));
     std::string bytes;
     std::array<char, 65536> chunk{};
     std::size_t n;
-    while ((n = std::fread(chunk.data(), 1, chunk.size(), file)) > 0)
+    while ((n = std::fread(chunk.data(), 1, chunk.size(), file.get())) > 0)
         bytes.append(chunk.data(), n);
-    bool failed = std::ferror(file);
-    std::fclose(file);
-    if (failed)
+    if (std::ferror(file.get()))
         throw FileError("Read error on file \"" + path.string() + "\".");
     return bytes;
 }
@@ -219,21 +216,15 @@ void writeTextLines(const std::filesystem::path& path, const std::vector<std::st
 // ---- TextLineReader ----
 
 TextLineReader::TextLineReader(const std::filesystem::path& path, TextSource source)
-    : path_(path), source_(source) {
-    file_ = std::fopen(path.c_str(), "rb");
+    : path_(path), source_(source), file_(std::fopen(path.c_str(), "rb")) {
     if (!file_)
         throw FileError("Cannot open file \"" + path.string() + "\". " + std::strerror(errno));
     rewind();
 }
 
-TextLineReader::~TextLineReader() {
-    if (file_)
-        std::fclose(file_);
-}
-
 void TextLineReader::rewind() {
     bool plainUtf8 = source_ == TextSource::OwnUtf8 || scanIsPlainUtf8();
-    std::rewind(file_);
+    std::rewind(file_.get());
     buffer_.clear();
     pos_ = 0;
     dropped_ = 0;
@@ -255,14 +246,14 @@ void TextLineReader::rewind() {
 // True when the file is UTF-8 (with or without a byte-order mark) without
 // NUL bytes, so that its lines can be handed out as they are read.
 bool TextLineReader::scanIsPlainUtf8() {
-    std::rewind(file_);
+    std::rewind(file_.get());
     std::string data;
     std::size_t carried = 0; // an incomplete character from the previous chunk
     bool first = true;
     while (true) {
         data.resize(carried + chunkSize);
-        std::size_t n = std::fread(data.data() + carried, 1, chunkSize, file_);
-        if (std::ferror(file_))
+        std::size_t n = std::fread(data.data() + carried, 1, chunkSize, file_.get());
+        if (std::ferror(file_.get()))
             throw FileError("Read error on file \"" + path_.string() + "\".");
         data.resize(carried + n);
         if (first && (startsWith(data, "\xFF\xFE") || startsWith(data, "\xFE\xFF")))
@@ -299,10 +290,10 @@ bool TextLineReader::fill() {
     }
     std::size_t old = buffer_.size();
     buffer_.resize(old + chunkSize);
-    std::size_t n = std::fread(buffer_.data() + old, 1, chunkSize, file_);
+    std::size_t n = std::fread(buffer_.data() + old, 1, chunkSize, file_.get());
     buffer_.resize(old + n);
     if (n < chunkSize) {
-        if (std::ferror(file_))
+        if (std::ferror(file_.get()))
             throw FileError("Read error on file \"" + path_.string() + "\".");
         eof_ = true;
     }
@@ -357,16 +348,11 @@ bool TextLineReader::next(std::string& line) {
 
 // ---- TextLineWriter ----
 
-TextLineWriter::TextLineWriter(const std::filesystem::path& path) : path_(path) {
-    file_ = std::fopen(path.c_str(), "wb");
+TextLineWriter::TextLineWriter(const std::filesystem::path& path)
+    : path_(path), file_(std::fopen(path.c_str(), "wb")) {
     if (!file_)
         throw FileError("Cannot create file \"" + path.string() + "\". " + std::strerror(errno));
     buffer_.reserve(chunkSize);
-}
-
-TextLineWriter::~TextLineWriter() {
-    if (file_)
-        std::fclose(file_);
 }
 
 void TextLineWriter::line(std::string_view text) {
@@ -381,7 +367,8 @@ void TextLineWriter::write(std::string_view text) {
 }
 
 void TextLineWriter::flushBuffer() {
-    if (!buffer_.empty() && std::fwrite(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size())
+    if (!buffer_.empty() &&
+        std::fwrite(buffer_.data(), 1, buffer_.size(), file_.get()) != buffer_.size())
         throw FileError("Write error on file \"" + path_.string() + "\".");
     buffer_.clear();
 }
@@ -390,9 +377,8 @@ void TextLineWriter::close() {
     if (!file_)
         return;
     flushBuffer();
-    bool failed = std::fflush(file_) != 0;
-    failed = std::fclose(file_) != 0 || failed;
-    file_ = nullptr;
+    bool failed = std::fflush(file_.get()) != 0;
+    failed = std::fclose(file_.release()) != 0 || failed;
     if (failed)
         throw FileError("Write error on file \"" + path_.string() + "\".");
 }

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -10,8 +11,8 @@
 
 namespace climora {
 
-// Raised when a file's bytes are not text: NUL bytes, bytes no code page
-// defines, or broken UTF-16.
+// Raised when a file's bytes are not text: NUL bytes, broken UTF-16, or
+// UTF-8 marked as such that is not.
 struct NotATextFile : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
@@ -20,6 +21,13 @@ struct NotATextFile : std::runtime_error {
 struct FileError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
+
+// Closes the file it holds when it goes, also when a constructor that opened
+// the file throws.
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
 enum class TextEncoding { Utf8, Utf8Bom, Utf16LE, Utf16BE, Windows1252 };
 
@@ -51,7 +59,6 @@ enum class TextSource {
 class TextLineReader {
   public:
     explicit TextLineReader(const std::filesystem::path& path, TextSource source = TextSource::Any);
-    ~TextLineReader();
     TextLineReader(const TextLineReader&) = delete;
     TextLineReader& operator=(const TextLineReader&) = delete;
 
@@ -68,7 +75,7 @@ class TextLineReader {
 
     std::filesystem::path path_;
     TextSource source_;
-    std::FILE* file_ = nullptr;
+    FileHandle file_;
     std::string buffer_;
     std::size_t pos_ = 0;
     std::uintmax_t dropped_ = 0; // bytes read and dropped from the buffer's front
@@ -80,7 +87,6 @@ class TextLineReader {
 class TextLineWriter {
   public:
     explicit TextLineWriter(const std::filesystem::path& path);
-    ~TextLineWriter();
     TextLineWriter(const TextLineWriter&) = delete;
     TextLineWriter& operator=(const TextLineWriter&) = delete;
 
@@ -94,7 +100,7 @@ class TextLineWriter {
     void flushBuffer();
 
     std::filesystem::path path_;
-    std::FILE* file_ = nullptr;
+    FileHandle file_;
     std::string buffer_;
 };
 

@@ -306,12 +306,17 @@ class PrivateWorkFolder {
 };
 
 void copyInputFile(const fs::path& from, const fs::path& to) {
-    TextLineReader reader(from);
-    TextLineWriter writer(to);
-    std::string line;
-    while (reader.next(line))
-        writer.line(line);
-    writer.close();
+    try {
+        TextLineReader reader(from);
+        TextLineWriter writer(to);
+        std::string line;
+        while (reader.next(line))
+            writer.line(line);
+        writer.close();
+    } catch (const NotATextFile&) {
+        // The window's refusal of such a file, word for word.
+        throw NotATextFile("The file can't be opened because it is not a text file");
+    }
 }
 
 void writeToStandardOutput(const StreamedPanel& panel) {

@@ -1,5 +1,7 @@
 #include "input/ColumnSpec.h"
 
+#include "input/SiteLimits.h"
+
 namespace climora {
 
 bool ColumnSpec::holds(int wanted) const {
@@ -20,6 +22,28 @@ bool theLastColumn(const ColumnSlots& slots, ColumnSpec& spec, Messenger& messen
     return false;
 }
 
+namespace {
+
+// What the selected task's page lacks, in the order the run checks it.
+const char* taskPageProblem(const RunInputs& inputs, const ColumnSpec& spec) {
+    if (inputs.task == 4) {
+        if (inputs.task4Latitude.empty())
+            return "No latitude is given.";
+        if (const char* problem = latitudeTextProblem(inputs.task4Latitude))
+            return problem;
+        if (!(spec.holds(TMax) && spec.holds(TMin)))
+            return "Task 4 needs both T-max and T-min columns.";
+    }
+    if (inputs.task == 5) {
+        if (inputs.task5Latitude.empty())
+            return "No latitude is given.";
+        return latitudeTextProblem(inputs.task5Latitude);
+    }
+    return nullptr;
+}
+
+} // namespace
+
 bool checkInputs(const RunInputs& inputs, const ColumnSpec& spec, Messenger& messenger) {
     const char* failure = nullptr;
     if (inputs.inputName.empty())
@@ -28,12 +52,8 @@ bool checkInputs(const RunInputs& inputs, const ColumnSpec& spec, Messenger& mes
         failure = "The number of rows prior to start of data is not specified.";
     else if (inputs.task == 0)
         failure = "No task is selected.";
-    else if (inputs.task == 4 && inputs.task4Latitude.empty())
-        failure = "No latitude is given.";
-    else if (inputs.task == 4 && !(spec.holds(TMax) && spec.holds(TMin)))
-        failure = "Task 4 needs both T-max and T-min columns.";
-    else if (inputs.task == 5 && inputs.task5Latitude.empty())
-        failure = "No latitude is given.";
+    else
+        failure = taskPageProblem(inputs, spec);
     if (!failure)
         return true;
     messenger.reportError(failure);

@@ -1,3 +1,4 @@
+#include "input/SiteLimits.h"
 #include "methods/EstimationRun.h"
 #include "methods/EstimationTasks.h"
 #include "methods/FieldNumbers.h"
@@ -54,6 +55,14 @@ void ET_by_PM(TaskContext& context) {
     }
     const double latitude = readRealField(settings.task7Latitude);
     const double elevation = readRealField(settings.elevation);
+    const char* outOfRange = !isPossibleLatitude(latitude)     ? latitudeOutOfRangeText
+                             : !isPossibleElevation(elevation) ? elevationOutOfRangeText
+                                                               : nullptr;
+    if (outOfRange) {
+        context.messenger.reportError(outOfRange);
+        context.state.abort = true;
+        return;
+    }
     PenmanMonteithEstimator estimator(latitudeInRadians(latitude), elevation, context.spec);
     runEstimation(context, estimator, evapotranspirationEstimate);
 }

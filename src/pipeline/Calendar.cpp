@@ -8,6 +8,10 @@ bool isLeapYear(int year) {
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
 }
 
+int daysInYear(int year) {
+    return isLeapYear(year) ? 366 : 365;
+}
+
 std::optional<int> dayOfYearOf(int year, int month, int day) {
     static constexpr std::array<int, 12> monthDays = {31, 28, 31, 30, 31, 30,
                                                       31, 31, 30, 31, 30, 31};

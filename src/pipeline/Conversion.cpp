@@ -81,11 +81,15 @@ int estimatedVariable(int task) {
 namespace {
 
 // The header lines (or the input name when there are none), then the column
-// names and units.
+// names and units. A header line past the end of the file is empty, so that
+// the completion of the header finds the column names on line N + 1.
 void writeAgroviaHeader(TaskContext& context, TextLineReader& input, TextLineWriter& output) {
     std::string line;
-    for (long long i = 0; i < context.state.rowsBeforeData && input.next(line); ++i)
+    for (long long i = 0; i < context.state.rowsBeforeData; ++i) {
+        if (!input.next(line))
+            line.clear();
         output.line(line);
+    }
     if (context.state.rowsBeforeData == 0)
         output.line(context.inputName); // keeps four lines above the data
     output.line(agroviaColumnNames);

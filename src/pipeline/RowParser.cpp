@@ -15,6 +15,17 @@ int roundToInt(double x) {
     return static_cast<int>(rounded);
 }
 
+// A day of year beyond the integer range is still a wrong day: it is kept
+// out of 1..366 for the data checkup to refuse instead of failing the read.
+int dayOfYearValue(double x) {
+    double rounded = std::nearbyint(x);
+    if (rounded > INT_MAX)
+        return INT_MAX;
+    if (rounded < INT_MIN)
+        return INT_MIN;
+    return roundToInt(x);
+}
+
 // Seven-digit values (1,000,000 and up) carry the whole year: YYYYDDD.
 void assignYyDoy(WeatherRecord& record, double x) {
     int whole = roundToInt(std::trunc(x / 1000));
@@ -48,7 +59,7 @@ void assignValue(const ColumnSpec& spec, WeatherRecord& record, int slot, double
         record.day = roundToInt(x);
         break;
     case DOY:
-        record.dayOfYear = roundToInt(x);
+        record.dayOfYear = dayOfYearValue(x);
         break;
     case YYDOY:
         assignYyDoy(record, x);

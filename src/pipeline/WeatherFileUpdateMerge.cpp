@@ -38,15 +38,10 @@ std::optional<int> wholeNumber(std::string_view token) {
     return static_cast<int>(*value);
 }
 
-int daysInYear(int year) {
-    return isLeapYear(year) ? 366 : 365;
-}
-
-// Days since a fixed origin, so that consecutive days differ by one across
-// year ends.
-long long daySerial(YearDay date) {
-    long long before = date.year - 1LL;
-    return before * 365 + before / 4 - before / 100 + before / 400 + date.day;
+YearDay dayAfter(YearDay date) {
+    if (date.day < daysInYear(date.year))
+        return {date.year, date.day + 1};
+    return {date.year + 1, 1};
 }
 
 struct DayLine {
@@ -196,24 +191,23 @@ NewDays findNewDays(const std::vector<std::string>& outputLines, YearDay lastDay
     std::optional<std::size_t> start = findOutputDataStart(outputLines);
     if (!start)
         throw UpdateStopped(std::string(updateProblemsMessage));
-    const long long last = daySerial(lastDay);
+    const YearDay next = dayAfter(lastDay);
     for (std::size_t i = *start; i < outputLines.size(); ++i) {
         std::string where = lineOf(i, "the output panel");
         std::optional<DayLine> day = readDayLine(outputLines[i], where);
         if (!day)
             continue;
         requireDate(day->date, where);
-        long long serial = daySerial(day->date);
-        if (serial < last)
+        if (day->date < lastDay)
             continue;
         NewDays found;
-        if (serial == last) {
+        if (day->date == lastDay) {
             if (allBlankFrom(outputLines, i + 1))
                 return found;
         } else {
             found.lines.push_back(day->joined());
         }
-        found.kind = serial <= last + 1 ? NewDaysKind::Continues : NewDaysKind::Gap;
+        found.kind = day->date <= next ? NewDaysKind::Continues : NewDaysKind::Gap;
         found.lines.insert(found.lines.end(), outputLines.begin() + i + 1, outputLines.end());
         return found;
     }

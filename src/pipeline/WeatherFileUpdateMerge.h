@@ -1,5 +1,6 @@
 #pragma once
 
+#include <compare>
 #include <cstddef>
 #include <optional>
 #include <stdexcept>
@@ -21,7 +22,8 @@ struct UpdateStopped : std::runtime_error {
 struct YearDay {
     int year = 0;
     int day = 0;
-    friend bool operator==(const YearDay&, const YearDay&) = default;
+    // Earlier days order first: by year, then by day of year.
+    friend auto operator<=>(const YearDay&, const YearDay&) = default;
 };
 
 // The existing weather file as the new version begins: its four header lines

@@ -22,11 +22,14 @@ TEST(TextDecoding, PicksEncodingByMarkThenValidity) {
                          "F \x80"),
               "25 \xC2\xB0"
               "F \xE2\x82\xAC"); // Windows-1252
+    // The bytes Windows-1252 leaves undefined become the controls of that number.
+    EXPECT_EQ(decodeText("M\x81nchen \x8D\x8F\x90\x9D"),
+              "M\xC2\x81nchen \xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D");
 }
 
 TEST(TextDecoding, RefusesWhatIsNotText) {
     EXPECT_THROW(decodeText(std::string("ab\0cd", 5)), NotATextFile);
-    EXPECT_THROW(decodeText("undefined \x81 byte"), NotATextFile);
+    EXPECT_THROW(decodeText(std::string("M\x81nchen\0", 8)), NotATextFile);
     EXPECT_THROW(decodeText(std::string("\xFF\xFEO", 3)), NotATextFile); // odd length
     EXPECT_THROW(decodeText(std::string("\xFF\xFE\x00\xD8\x41\x00", 6)),
                  NotATextFile);                                  // lone surrogate
@@ -54,6 +57,21 @@ TEST(TextFiles, MissingFileOrFolderIsAnError) {
     EXPECT_THROW(readTextLines(folder / "none.txt"), FileError);
     EXPECT_THROW(readTextLines(folder.path()), NotATextFile);
     EXPECT_THROW(writeTextLines(folder / "no" / "such.txt", {"x"}), FileError);
+}
+
+TEST(TextLineReader, ARefusedFileLeavesNoDescriptorOpen) {
+    TempFolder folder;
+    writeBytes(folder / "nul.txt", std::string("2005\0 1", 7));
+    writeBytes(folder / "utf16.txt", std::string("\xFF\xFEO", 3));
+    auto openDescriptors = [] {
+        return std::distance(std::filesystem::directory_iterator("/proc/self/fd"),
+                             std::filesystem::directory_iterator());
+    };
+    const auto before = openDescriptors();
+    for (int i = 0; i < 20; ++i)
+        for (const char* name : {"nul.txt", "utf16.txt"})
+            EXPECT_THROW(TextLineReader(folder / name), NotATextFile) << name;
+    EXPECT_EQ(openDescriptors(), before);
 }
 
 TEST(TextLineReader, StreamsLinesAcrossChunksAndEncodings) {

@@ -107,6 +107,33 @@ TEST(CheckInputs, Task4NeedsBothTemperatureColumnsAfterItsLatitude) {
     EXPECT_TRUE(checkInputs(inputs, spec, task5));
 }
 
+TEST(CheckInputs, LatitudesBeyondThePolesAreRefusedAfterTheEmptyBox) {
+    ColumnSpec spec;
+    spec.variable.fill(NoVariable);
+    spec.variable[0] = TMax;
+    spec.variable[1] = TMin;
+    spec.columnCount = 2;
+    const std::string beyond = "Latitude must be between -90 and 90.";
+    const struct {
+        int task;
+        const char* latitude;
+        std::string refusal; // empty: accepted
+    } cases[] = {
+        {4, "91", beyond},  {4, "-90.01", beyond}, {4, "90", ""}, {4, " -90 ", ""},
+        {5, "1e3", beyond}, {5, "-91", beyond},    {5, "90", ""}, {5, "-90", ""},
+        {4, "91 N", ""}, // not a number: the task reports that itself
+    };
+    for (const auto& c : cases) {
+        RunInputs inputs = completeInputs();
+        inputs.task = c.task;
+        inputs.task4Latitude = inputs.task5Latitude = c.latitude;
+        RecordingMessenger messenger;
+        EXPECT_EQ(checkInputs(inputs, spec, messenger), c.refusal.empty()) << c.latitude;
+        EXPECT_EQ(messenger.events(), c.refusal.empty() ? Events{} : errorEvents(c.refusal))
+            << c.task << " " << c.latitude;
+    }
+}
+
 TEST(Units, MeasuredVariablesNeedAUnitExceptSingleUnitOnes) {
     ColumnSlots slots;
     slots.chooseVariable(0, Year);

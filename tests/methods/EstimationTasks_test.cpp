@@ -125,6 +125,35 @@ TEST_F(EstimationTask, Task7NeedsLatitudeAndElevationTexts) {
     EXPECT_THROW(ET_by_PM(context), FieldValueError);
 }
 
+TEST_F(EstimationTask, Task7RefusesSitesNoPlaceHasAfterReadingTheNumbers) {
+    columns({{Year, ""}, {DOY, ""}, {Solar, "MJ/m2/d"}});
+    const std::string latitude = "Latitude must be between -90 and 90.";
+    const std::string elevation = "Elevation must be between -500 and 9000 m.";
+    const struct {
+        const char *latitude, *elevation;
+        std::string refusal; // empty: accepted
+    } cases[] = {
+        {"91", "300", latitude},     {"-90.5", "50000", latitude}, {"45", "50000", elevation},
+        {"45", "9000.1", elevation}, {"45", "-501", elevation},    {"90", "9000", ""},
+        {"-90", "-500", ""},
+    };
+    for (const auto& c : cases) {
+        input("2005\t182\t20\r\n", 0);
+        settings.task7Latitude = c.latitude;
+        settings.elevation = c.elevation;
+        messenger.clear();
+        state.abort = false;
+        ET_by_PM(context);
+        EXPECT_EQ(state.abort, !c.refusal.empty()) << c.latitude << " " << c.elevation;
+        const Events refused = {"tone: error", "error: " + c.refusal};
+        EXPECT_EQ(events(), c.refusal.empty() ? Events{} : refused)
+            << c.latitude << " " << c.elevation;
+    }
+    settings.task7Latitude = "95";
+    settings.elevation = "high";
+    EXPECT_THROW(ET_by_PM(context), FieldValueError); // a text that is not a number first
+}
+
 TEST_F(EstimationTask, ConvertModeTakesTheEstimateInPlaceOfTheSolarColumn) {
     columns({{Year, ""}, {DOY, ""}, {Solar, "Langley"}, {TMax, "oC"}, {TMin, "oC"}});
     input("Head\r\n2005\t182\t1000\t30\t15\r\n", 1);

@@ -80,6 +80,17 @@ TEST_F(Checkup, SoilTemperatureFollowsTheUnitOfTMax) {
     EXPECT_EQ(reportOf("2005 1 80 50 130\r\n2005 2 80 50 150\r\n"), "\t2005 / 2\r\n");
 }
 
+TEST_F(Checkup, TemperatureBoundsExcludeTheBoundItself) {
+    columns({{Year, ""}, {DOY, ""}, {TMax, "oC"}, {TMin, "oC"}, {SoilT, "oC"}});
+    EXPECT_EQ(reportOf("2005 1 60 -50 -50\r\n" // every bound itself: not suspicious
+                       "2005 2 60.1 0 0\r\n"
+                       "2005 3 20 -50.1 0\r\n"
+                       "2005 4 20 0 -50.1\r\n"
+                       "2005 5 20 0 60\r\n"
+                       "2005 6 20 0 60.1\r\n"),
+              "\t2005 / 2\r\n\t2005 / 3\r\n\t2005 / 4\r\n\t2005 / 6\r\n");
+}
+
 TEST_F(Checkup, BoundsOfTheOtherVariablesExcludeTheBoundItself) {
     columns({{Year, ""}, {DOY, ""}, {RelHum, "%"}, {SunHr, "hr"}, {SunHrPercent, "%"}});
     EXPECT_EQ(
@@ -122,6 +133,8 @@ TEST_F(Checkup, StopsOnDatesItCannotUse) {
     columns({{Year, ""}, {DOY, ""}});
     failure("2005 1\r\n2005 367\r\n", "Input of DOY (day of year) is wrong.");
     failure("2005 -1\r\n", "Input of DOY (day of year) is wrong.");
+    failure("2005 1\r\n2005 3000000000\r\n", "Input of DOY (day of year) is wrong.");
+    failure("2005 -3000000000\r\n", "Input of DOY (day of year) is wrong.");
     failure("2005 1\r\n2005 0\r\n", incomplete);
     failure("2005 1 \r\n2005 1.2.3\r\n", format);
     columns({{Year, ""}, {Month, ""}, {Day, ""}});

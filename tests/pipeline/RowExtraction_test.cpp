@@ -59,12 +59,13 @@ TEST_F(Cleaning, CleansEachLineBeforeItsValuesAreSubstituted) {
 using Substitution = PipelineTest;
 
 TEST_F(Substitution, WritesTheNormalForm) {
-    input(
-        "Head, with letters\r\n-99 -99.0 -99.4 -98.5 12.30004 7.00002 1000  \r\n1.5\t-0.00004\r\n",
-        1);
+    // Nearest with halves to even: -98.5 and -99.5 both miss -99, -98.6 hits it.
+    input("Head, with letters\r\n-99 -99.0 -99.4 -98.5 -99.5 -98.6 12.30004 7.00002 1000  \r\n"
+          "1.5\t-0.00004\r\n",
+          1);
     extractDataRows(context, MissingValueSettings{});
     EXPECT_EQ(file("Input.~"), "Head, with letters\r\n"
-                               "0.01\t0.01\t0.01\t-98.500\t12.300\t7\t1000\t\r\n"
+                               "0.01\t0.01\t0.01\t-98.500\t-99.500\t0.01\t12.300\t7\t1000\t\r\n"
                                "1.500\t0\t\r\n");
     EXPECT_FALSE(exists("Output.~"));
     EXPECT_EQ(gauge.steps, 2);

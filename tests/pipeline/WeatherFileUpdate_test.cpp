@@ -138,6 +138,11 @@ TEST_F(UpdateFixture, DaysAfterTheFilesLastDayAreAppendedAndTheOriginalKeptAsOld
          days(2004, 365, 366) + days(2005, 1, 3)},
         {"year ends", days(2005, 364, 365), panel(days(2006, 1, 2)),
          days(2005, 364, 365) + days(2006, 1, 2)},
+        // Every 400th year is a leap year, other century years are not.
+        {"leap century ends", days(2000, 365, 366), panel(days(2001, 1, 2)),
+         days(2000, 365, 366) + days(2001, 1, 2)},
+        {"common century ends", days(1900, 364, 365), panel(days(1901, 1, 2)),
+         days(1900, 364, 365) + days(1901, 1, 2)},
         // The title begins with the data's year, the data on 31 December.
         {"31 December", days(2004, 364, 365),
          titledByYear + days(2004, 366, 366) + days(2005, 1, 2),

@@ -84,3 +84,29 @@ TEST_F(ProcessThroughTheWindow, AValidationFailureStopsBeforeAnyData) {
     EXPECT_EQ(window.taskGroup()->processButton()->text(), "Step 4: Process");
     EXPECT_EQ(window.findChild<SiteCoordinateDialog*>(), nullptr);
 }
+
+TEST_F(ProcessThroughTheWindow, TaskPagesRefuseSitesNoPlaceHas) {
+    openStationFile();
+    const struct {
+        int task;
+        std::vector<std::pair<const char*, const char*>> boxes;
+        const char* refusal;
+    } cases[] = {
+        {4, {{"task4Latitude", "91"}}, "Latitude must be between -90 and 90."},
+        {5, {{"task5Latitude", "-90.5"}}, "Latitude must be between -90 and 90."},
+        {7,
+         {{"task7Latitude", "45"}, {"task7Elevation", "50000"}},
+         "Elevation must be between -500 and 9000 m."},
+    };
+    for (const auto& c : cases) {
+        window.taskGroup()->selectTask(c.task);
+        for (const auto& [name, text] : c.boxes)
+            window.taskGroup()->page(c.task)->findChild<QLineEdit*>(name)->setText(text);
+        messenger.clear();
+        window.taskGroup()->processButton()->click();
+        EXPECT_EQ(messenger.events(),
+                  (std::vector<std::string>{"tone: error", std::string("error: ") + c.refusal}))
+            << c.task;
+        EXPECT_EQ(window.taskGroup()->processButton()->text(), "Step 4: Process");
+    }
+}
