@@ -1,23 +1,14 @@
 #include "explorer/ui/AddressBox.h"
 
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QSignalBlocker>
 
 namespace climora {
 
-AddressBox::AddressBox(QWidget* parent) : QComboBox(parent) {
-    setEditable(true);
-    setInsertPolicy(QComboBox::NoInsert);
-    setCompleter(nullptr);
+AddressBox::AddressBox(QWidget* parent) : ListChoiceBox(parent) {
     setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    lineEdit()->installEventFilter(this);
-    connect(this, &QComboBox::activated, this, [this](int index) {
-        if (!popupShown_)
-            return;
-        popupShown_ = false;
-        emit itemChosen(itemText(index));
-    });
+    connect(this, &ListChoiceBox::chosenFromList, this,
+            [this](int index) { emit itemChosen(itemText(index)); });
 }
 
 void AddressBox::showItems(const std::vector<std::string>& items, const QString& text) {
@@ -29,21 +20,14 @@ void AddressBox::showItems(const std::vector<std::string>& items, const QString&
     setEditText(text);
 }
 
-void AddressBox::showPopup() {
-    popupShown_ = true;
-    QComboBox::showPopup();
-}
-
-bool AddressBox::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == lineEdit() && event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            popupShown_ = false;
-            emit enterPressed();
-            return true;
-        }
+// The box is its line edit's focus proxy: typed keys come here first.
+void AddressBox::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        emit enterPressed();
+        event->accept();
+        return;
     }
-    return QComboBox::eventFilter(watched, event);
+    QComboBox::keyPressEvent(event);
 }
 
 } // namespace climora

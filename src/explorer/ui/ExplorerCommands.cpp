@@ -8,14 +8,12 @@
 #include "explorer/ui/ExplorerPictures.h"
 #include "explorer/ui/ExplorerWindow.h"
 #include "explorer/ui/FavoriteDialogs.h"
+#include "explorer/ui/WebArchiveSaves.h"
 
 #include <QAction>
 #include <QDir>
-#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
-#include <QWebEngineDownloadRequest>
-#include <QWebEngineProfile>
 #include <QWebEngineScript>
 #include <QWebEngineView>
 
@@ -117,32 +115,7 @@ void ExplorerWindow::saveWebArchive() {
     std::optional<FileChoice> choice = host_.fileDialogs().saveFile(request);
     if (!choice)
         return;
-    writeWebArchive(qs(webArchiveSaveName(choice->path)));
-}
-
-void ExplorerWindow::writeWebArchive(const QString& path) {
-    // An existing file is replaced: the engine would otherwise pick another name.
-    if (QFile::exists(path) && !QFile::remove(path)) {
-        host_.messenger().reportError("Cannot replace " + path.toStdString());
-        emit webArchiveSaved(false);
-        return;
-    }
-    page_->save(path, QWebEngineDownloadRequest::MimeHtmlSaveFormat);
-}
-
-void ExplorerWindow::onDownloadRequested(QWebEngineDownloadRequest* download) {
-    // Only the page saves of "Save complete webpage" are written; other
-    // downloads are declined.
-    if (!download->isSavePageDownload())
-        return;
-    connect(download, &QWebEngineDownloadRequest::isFinishedChanged, this, [this, download] {
-        bool written = download->state() == QWebEngineDownloadRequest::DownloadCompleted;
-        if (!written)
-            host_.messenger().reportError(download->interruptReasonString().toStdString());
-        emit webArchiveSaved(written);
-    });
-    if (download->state() == QWebEngineDownloadRequest::DownloadRequested)
-        download->accept();
+    webArchives_->start(page_, qs(webArchiveSaveName(choice->path)));
 }
 
 void ExplorerWindow::openPageFile() {

@@ -5,6 +5,7 @@
 #include "explorer/ui/AddressBox.h"
 #include "explorer/ui/ExplorerPage.h"
 #include "explorer/ui/ExplorerPictures.h"
+#include "explorer/ui/WebArchiveSaves.h"
 
 #include <QApplication>
 #include <QBoxLayout>
@@ -88,8 +89,10 @@ ExplorerWindow::ExplorerWindow(ExplorerHost& host, QWidget* parent)
             &ExplorerWindow::onNavigationAnnounced);
     connect(page_, &QWebEnginePage::loadStarted, this, &ExplorerWindow::onLoadStarted);
     connect(page_, &QWebEnginePage::loadFinished, this, &ExplorerWindow::onLoadFinished);
-    connect(profile_, &QWebEngineProfile::downloadRequested, this,
-            &ExplorerWindow::onDownloadRequested);
+    // Other downloads are not accepted, which declines them.
+    webArchives_ = new WebArchiveSaves(host_.messenger(), this);
+    connect(profile_, &QWebEngineProfile::downloadRequested, webArchives_, &WebArchiveSaves::take);
+    connect(webArchives_, &WebArchiveSaves::finished, this, &ExplorerWindow::webArchiveSaved);
     connect(page_, &QWebEnginePage::titleChanged, this, &ExplorerWindow::readDocumentTitle);
     connect(page_, &QWebEnginePage::renderProcessTerminated, this,
             [this] { setCaptureEnabled(true); });

@@ -18,7 +18,6 @@ class QLineEdit;
 class QMenu;
 class QMovie;
 class QToolButton;
-class QWebEngineDownloadRequest;
 class QWebEngineProfile;
 class QWebEngineView;
 
@@ -26,6 +25,7 @@ namespace climora {
 
 class AddressBox;
 class ExplorerPage;
+class WebArchiveSaves;
 struct CapturedPage;
 
 // Climora Explorer: a small browser whose page text is captured into the
@@ -102,8 +102,6 @@ class ExplorerWindow : public QMainWindow {
     void readTitle(std::function<void(const QString&)> done);
     void readDocumentTitle();
     void fillWithTitle(QLineEdit* nameBox);
-    void writeWebArchive(const QString& path);
-    void onDownloadRequested(QWebEngineDownloadRequest* download);
     bool guarded(const std::function<void()>& command);
 
     ExplorerHost& host_;
@@ -115,6 +113,7 @@ class ExplorerWindow : public QMainWindow {
 
     QWebEngineProfile* profile_ = nullptr;
     ExplorerPage* page_ = nullptr;
+    WebArchiveSaves* webArchives_ = nullptr;
     QWebEngineView* view_ = nullptr;
     AddressBox* addressBox_ = nullptr;
     QWidget* bands_ = nullptr;

@@ -102,8 +102,14 @@ void AddFavoriteDialog::save() {
     accept();
 }
 
+FavoriteNamesBox::FavoriteNamesBox(QWidget* parent) : ListChoiceBox(parent) {
+    connect(this, &ListChoiceBox::chosenFromList, this, &FavoriteNamesBox::listClosed);
+}
+
+// Closing without a choice keeps the position selected; a choice from the
+// list is announced just after and replaces it.
 void FavoriteNamesBox::hidePopup() {
-    QComboBox::hidePopup();
+    ListChoiceBox::hidePopup();
     emit listClosed(currentIndex());
 }
 
@@ -117,14 +123,11 @@ ManageFavoritesDialog::ManageFavoritesDialog(FavoriteStore& store, Messenger& me
     namesBox_->setObjectName("namesBox");
     namesBox_->setAccessibleName("Favorite names");
     hint->setBuddy(namesBox_);
-    namesBox_->setEditable(true);
-    namesBox_->setInsertPolicy(QComboBox::NoInsert);
-    namesBox_->setCompleter(nullptr);
     for (const std::string& name : editor_->names())
         namesBox_->addItem(QString::fromStdString(name));
     namesBox_->setMaxVisibleItems(std::max(1, namesBox_->count()));
     namesBox_->setCurrentIndex(-1);
-    namesBox_->lineEdit()->installEventFilter(this);
+    namesBox_->installEventFilter(this); // it takes the keys typed into its text
     connect(namesBox_, &FavoriteNamesBox::listClosed, this,
             [this](int selected) { editor_->listClosed(selected); });
 
@@ -151,7 +154,7 @@ ManageFavoritesDialog::ManageFavoritesDialog(FavoriteStore& store, Messenger& me
 ManageFavoritesDialog::~ManageFavoritesDialog() = default;
 
 bool ManageFavoritesDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == namesBox_->lineEdit() && event->type() == QEvent::KeyPress) {
+    if (watched == namesBox_ && event->type() == QEvent::KeyPress) {
         int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             acceptName();

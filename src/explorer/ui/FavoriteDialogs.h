@@ -3,8 +3,8 @@
 #include "app/Messenger.h"
 #include "explorer/ExplorerFiles.h"
 #include "explorer/Favorites.h"
+#include "explorer/ui/ListChoiceBox.h"
 
-#include <QComboBox>
 #include <QDialog>
 
 #include <memory>
@@ -39,11 +39,12 @@ class AddFavoriteDialog : public QDialog {
     QListWidget* savedNames_;
 };
 
-// The names drop-down of "Manage favorites": reports when its list closes.
-class FavoriteNamesBox : public QComboBox {
+// The names drop-down of "Manage favorites": reports the position selected
+// when its list closes, the one chosen from the list if any.
+class FavoriteNamesBox : public ListChoiceBox {
     Q_OBJECT
   public:
-    using QComboBox::QComboBox;
+    explicit FavoriteNamesBox(QWidget* parent = nullptr);
     void hidePopup() override;
   signals:
     void listClosed(int selected);

@@ -9,6 +9,8 @@
 #include <QTest>
 #include <QTextBrowser>
 
+#include <sys/stat.h>
+
 using namespace climora;
 using namespace climora::testing;
 using Events = std::vector<std::string>;
@@ -117,6 +119,42 @@ TEST_F(ExplorerTest, SaveCompleteWebpageWritesASingleFileArchive) {
     ASSERT_TRUE(saved.wait(15000));
     EXPECT_TRUE(fs::exists(pages / "copy.MHT.mht"));
     EXPECT_TRUE(host->recorder.events().empty());
+}
+
+TEST_F(ExplorerTest, SaveCompleteWebpageGivesTheUsualPermissionsOrReportsTheFailure) {
+    openExplorer();
+    QSignalSpy saved(explorer.data(), &ExplorerWindow::webArchiveSaved);
+    mode_t mask = ::umask(022);
+    host->dialogs.nextSave = FileChoice{(pages / "page.mht").string(), 1};
+    action(explorer, "saveWebArchiveAction")->trigger();
+    ASSERT_TRUE(saved.wait(15000));
+    EXPECT_EQ(fs::status(pages / "page.mht").permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                  fs::perms::others_read);
+
+    // Root writes into read-only folders: a folder that is a file stops it.
+    writeBytes(pages / "plain", "x");
+    struct Failure {
+        fs::path target;
+    };
+    for (const Failure& failure :
+         {Failure{pages / "plain" / "page.mht"}, Failure{pages / "missing" / "page.mht"}}) {
+        host->recorder.clear();
+        host->dialogs.nextSave = FileChoice{failure.target.string(), 1};
+        action(explorer, "saveWebArchiveAction")->trigger();
+        ASSERT_TRUE(saved.wait(15000)) << failure.target;
+        EXPECT_FALSE(saved.last().at(0).toBool());
+        const Events& events = host->recorder.events();
+        ASSERT_EQ(events.size(), 2u) << failure.target;
+        EXPECT_EQ(events[0], "tone: error");
+        EXPECT_TRUE(events[1].starts_with("error: Cannot create file \"" + failure.target.string() +
+                                          "\". "))
+            << events[1];
+        EXPECT_GT(events[1].size(), failure.target.string().size() + 30) << "no reason given";
+    }
+    ::umask(mask);
+    // The window goes on working after the failures.
+    ASSERT_TRUE(loads([&] { explorer->refresh(); }));
 }
 
 TEST_F(ExplorerTest, OpenShowsALocalPageFile) {

@@ -5,7 +5,10 @@
 #include "explorer/ui/ExplorerWindow.h"
 #include "testing/TempFolder.h"
 
+#include <QAbstractItemView>
 #include <QAction>
+#include <QApplication>
+#include <QComboBox>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
@@ -32,6 +35,32 @@ inline QAction* action(QWidget* window, const char* name) {
     auto* found = window->findChild<QAction*>(name);
     EXPECT_NE(found, nullptr) << name;
     return found;
+}
+
+// Gives `widget` the keyboard focus in its active window and answers the
+// widget that real key presses now reach.
+inline QWidget* focusOn(QWidget* widget) {
+    QWidget* window = widget->window();
+    window->activateWindow(); // the activation arrives later
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->isActiveWindow(); }));
+    widget->setFocus();
+    return QApplication::focusWidget();
+}
+
+// Presses `key` as a keyboard does: on the widget that has the focus.
+inline void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+}
+
+// Opens the list and picks `row` with the keyboard, as a user does.
+inline void chooseFromList(QComboBox* box, int row) {
+    box->showPopup();
+    QAbstractItemView* list = box->view();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(list->window()));
+    list->setCurrentIndex(list->model()->index(row, 0));
+    ASSERT_EQ(QApplication::focusWidget(), list);
+    pressKey(Qt::Key_Return);
+    ASSERT_FALSE(list->isVisible());
 }
 
 // A work folder with the gear pictures and a folder of local pages; an

@@ -3,6 +3,7 @@
 #include "explorer/ui/FavoriteDialogs.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -129,10 +130,10 @@ TEST_F(FavoritesUiTest, ManageRenamesAndDeletesKeepingTheFilesAligned) {
     EXPECT_EQ(host->recorder.events(), (Events(2, "tone: exclamation")));
 
     // Rename: choose "Three" from the list, edit, Enter.
-    box->setCurrentIndex(2);
-    box->hidePopup();
+    chooseFromList(box, 2);
     box->setEditText("Third");
-    QTest::keyClick(box->lineEdit(), Qt::Key_Return);
+    ASSERT_EQ(focusOn(box), box);
+    pressKey(Qt::Key_Return);
     EXPECT_EQ(box->itemText(2), "Third");
     EXPECT_EQ(host->recorder.events(), (Events(3, "tone: exclamation")));
     EXPECT_EQ(rememberedFavoritePosition(), 2);
@@ -150,6 +151,37 @@ TEST_F(FavoritesUiTest, ManageRenamesAndDeletesKeepingTheFilesAligned) {
     EXPECT_EQ(names(), (Lines{"One", "Third"}));
     EXPECT_EQ(addresses(), (Lines{"http://127.0.0.1:9/1", "http://127.0.0.1:9/3"}));
     EXPECT_EQ(favoriteEntries(explorer), (QStringList{"One", "Third"}));
+}
+
+TEST_F(FavoritesUiTest, ManageAcceptRenamesTheFavoriteJustChosen) {
+    writeTextLines(work / "FavoriteNames.clx", {"One", "Two", "Three"});
+    writeTextLines(work / "FavoriteURLs.clx", {"u1", "u2", "u3"});
+    openExplorer();
+    auto* dialog = openDialog<ManageFavoritesDialog>(explorer, "manageFavoritesAction");
+    ASSERT_NE(dialog, nullptr);
+    FavoriteNamesBox* box = dialog->namesBox();
+    struct Rename {
+        int chosen;
+        QString name;
+        QStringList names;
+    };
+    for (const Rename& rename :
+         {Rename{0, "Uno", {"Uno", "Two", "Three"}}, Rename{2, "Tres", {"Uno", "Two", "Tres"}},
+          Rename{1, "Dos", {"Uno", "Dos", "Tres"}}}) {
+        chooseFromList(box, rename.chosen);
+        ASSERT_EQ(focusOn(box), box);
+        pressKey(Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(QApplication::focusWidget(), rename.name);
+        pressKey(Qt::Key_Return);
+        QStringList names;
+        for (int i = 0; i < box->count(); ++i)
+            names << box->itemText(i);
+        EXPECT_EQ(names, rename.names) << rename.name.toStdString();
+        EXPECT_EQ(rememberedFavoritePosition(), rename.chosen);
+    }
+    press(dialog, "closeButton");
+    EXPECT_EQ(names(), (Lines{"Uno", "Dos", "Tres"}));
+    EXPECT_EQ(addresses(), (Lines{"u1", "u2", "u3"}));
 }
 
 TEST_F(FavoritesUiTest, HomePageIsTheAddressLastAskedFor) {
