@@ -1,4 +1,4 @@
-#include "app/WorkFolder.h"
+#include "base/WorkFolder.h"
 
 #include <algorithm>
 #include <cctype>

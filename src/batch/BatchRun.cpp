@@ -1,15 +1,15 @@
 // climora-batch: one Process run on a weather file, without windows.
 
-#include "app/NumberText.h"
-#include "app/TextFile.h"
-#include "app/WorkFolder.h"
+#include "base/NumberText.h"
+#include "base/TextFile.h"
+#include "base/WorkFolder.h"
 #include "input/Variables.h"
 #include "pipeline/OutputPanel.h"
-#include "pipeline/ProcessRun.h"
 #include "pipeline/SiteCoordinate.h"
 #include "pipeline/StderrMessenger.h"
-#include "pipeline/TaskDispatch.h"
 #include "pipeline/WeatherFileUpdate.h"
+#include "process/ProcessRun.h"
+#include "process/TaskDispatch.h"
 #include "templates/TemplateStore.h"
 
 #include <cstdio>

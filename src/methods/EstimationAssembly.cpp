@@ -1,6 +1,6 @@
 #include "methods/EstimationAssembly.h"
 
-#include "app/TextFile.h"
+#include "base/TextFile.h"
 
 #include <filesystem>
 #include <string>

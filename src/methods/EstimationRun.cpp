@@ -1,6 +1,6 @@
 #include "methods/EstimationRun.h"
 
-#include "app/TextFile.h"
+#include "base/TextFile.h"
 #include "methods/EstimationAssembly.h"
 #include "pipeline/Conversion.h"
 #include "pipeline/DataRows.h"

@@ -1,6 +1,6 @@
 #include "pipeline/Conversion.h"
 
-#include "app/TextFile.h"
+#include "base/TextFile.h"
 #include "pipeline/Calendar.h"
 #include "pipeline/DataRows.h"
 #include "pipeline/FixedText.h"

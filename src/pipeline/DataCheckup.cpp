@@ -1,6 +1,6 @@
 #include "pipeline/DataCheckup.h"
 
-#include "app/TextFile.h"
+#include "base/TextFile.h"
 #include "pipeline/Calendar.h"
 #include "pipeline/Conversion.h"
 #include "pipeline/DataRows.h"

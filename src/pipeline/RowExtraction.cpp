@@ -1,7 +1,7 @@
 #include "pipeline/RowExtraction.h"
 
-#include "app/NumberText.h"
-#include "app/TextFile.h"
+#include "base/NumberText.h"
+#include "base/TextFile.h"
 #include "pipeline/FixedText.h"
 #include "pipeline/NumberReader.h"
 #include "tools/CleanData.h"

@@ -1,7 +1,7 @@
 #include "pipeline/WeatherFileUpdate.h"
 
-#include "app/TextFile.h"
-#include "app/WorkFolder.h"
+#include "base/TextFile.h"
+#include "base/WorkFolder.h"
 #include "pipeline/WeatherFileUpdateMerge.h"
 
 #include <filesystem>

@@ -1,7 +1,7 @@
-#include "app/OptionFile.h"
+#include "prefs/OptionFile.h"
 
-#include "app/NumberText.h"
-#include "app/TextFile.h"
+#include "base/NumberText.h"
+#include "base/TextFile.h"
 
 #include <optional>
 #include <vector>

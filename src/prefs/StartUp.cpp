@@ -1,4 +1,4 @@
-#include "app/AppFrame.h"
+#include "prefs/StartUp.h"
 
 #include <cstdlib>
 #include <unistd.h>
@@ -17,8 +17,9 @@ std::unique_ptr<WorkFolder> temporaryWorkFolder() {
 
 } // namespace
 
-FrameState startUp(const fs::path& installFolder, Messenger& messenger) {
-    FrameState frame;
+StartedFrame startUp(const fs::path& installFolder, Messenger& messenger) {
+    StartedFrame started;
+    FrameState& frame = started.frame;
     frame.installFolder = installFolder;
     std::optional<fs::path> dataFolder = localDataFolder();
     if (!dataFolder) {
@@ -26,8 +27,8 @@ FrameState startUp(const fs::path& installFolder, Messenger& messenger) {
         frame.workFolder = temporaryWorkFolder();
         frame.workFolderIsTemporary = true;
         frame.defaultInputFolder = frame.defaultOutputFolder = frame.workFolder->pathText();
-        frame.optionsRestored = false;
-        return frame;
+        started.optionsRestored = false;
+        return started;
     }
     frame.workFolder = std::make_unique<WorkFolder>(*dataFolder / workFolderName);
     std::error_code ec;
@@ -39,7 +40,7 @@ FrameState startUp(const fs::path& installFolder, Messenger& messenger) {
     frame.defaultInputFolder = frame.defaultOutputFolder = frame.workFolder->pathText();
     if (frame.workFolder->exists(optionFileName)) {
         OptionReadResult read = readOptionFile(frame.workFolder->file(optionFileName), Options{});
-        frame.options = read.options;
+        started.options = read.options;
         // The shipped option file leaves the folder lines empty: the work
         // folder stands in for a folder that was never chosen.
         if (!read.options.inputFolder.empty())
@@ -47,13 +48,13 @@ FrameState startUp(const fs::path& installFolder, Messenger& messenger) {
         if (!read.options.outputFolder.empty())
             frame.defaultOutputFolder = read.options.outputFolder;
         if (!read.error.empty()) {
-            frame.optionsRestored = false;
+            started.optionsRestored = false;
             messenger.reportError(read.error);
-            return frame;
+            return started;
         }
     }
     frame.explorerOpen = false;
-    return frame;
+    return started;
 }
 
 void shutDown(FrameState& frame, const Options& current) {

@@ -1,13 +1,13 @@
-#include "pipeline/ProcessRun.h"
+#include "process/ProcessRun.h"
 
-#include "app/NumberText.h"
+#include "base/NumberText.h"
 #include "input/ColumnSpec.h"
 #include "pipeline/DataCheckup.h"
 #include "pipeline/DataRows.h"
 #include "pipeline/RunState.h"
 #include "pipeline/TaskContext.h"
-#include "pipeline/TaskDispatch.h"
 #include "pipeline/WeatherRecord.h"
+#include "process/TaskDispatch.h"
 
 #include <stdexcept>
 

@@ -1,4 +1,4 @@
-#include "pipeline/TaskDispatch.h"
+#include "process/TaskDispatch.h"
 
 #include "methods/EstimationTasks.h"
 #include "pipeline/Conversion.h"

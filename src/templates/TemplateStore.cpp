@@ -1,6 +1,6 @@
 #include "templates/TemplateStore.h"
 
-#include "app/TextFile.h"
+#include "base/TextFile.h"
 #include "templates/TemplateNames.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "tools/AlignData.h"
 
-#include "app/TextFile.h"
+#include "base/TextFile.h"
 #include "tools/DataNumbers.h"
 
 #include <filesystem>

@@ -1,7 +1,7 @@
 #include "tools/ToolCommand.h"
 
-#include "app/NumberText.h"
-#include "app/TextFile.h"
+#include "base/NumberText.h"
+#include "base/TextFile.h"
 
 #include <stdexcept>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/ActivityGauge.h"
-#include "app/Messenger.h"
-#include "app/WorkFolder.h"
+#include "base/ActivityGauge.h"
+#include "base/Messenger.h"
+#include "base/WorkFolder.h"
 
 #include <filesystem>
 #include <functional>

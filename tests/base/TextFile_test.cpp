@@ -1,4 +1,4 @@
-#include "app/TextFile.h"
+#include "base/TextFile.h"
 #include "testing/TempFolder.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/RecordingMessenger.h"
 #include "explorer/ExplorerHost.h"
+#include "testing/RecordingMessenger.h"
 
 #include <string>
 #include <vector>

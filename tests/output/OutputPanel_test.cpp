@@ -1,8 +1,8 @@
-#include "app/RecordingMessenger.h"
-#include "app/TextFile.h"
+#include "base/TextFile.h"
 #include "output/LoadBack.h"
 #include "output/SaveOutput.h"
 #include "output/SpreadsheetHandOff.h"
+#include "testing/RecordingMessenger.h"
 #include "testing/TempFolder.h"
 
 #include <gtest/gtest.h>

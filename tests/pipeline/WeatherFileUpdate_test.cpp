@@ -1,8 +1,8 @@
-#include "app/RecordingMessenger.h"
-#include "app/TextFile.h"
+#include "base/TextFile.h"
 #include "pipeline/WeatherFileUpdate.h"
 #include "pipeline/WeatherFileUpdateMerge.h"
 #include "testing/BatchRunner.h"
+#include "testing/RecordingMessenger.h"
 #include "testing/TempFolder.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "app/AppFrame.h"
-#include "app/RecordingMessenger.h"
-#include "app/TextFile.h"
+#include "base/TextFile.h"
+#include "prefs/StartUp.h"
+#include "testing/RecordingMessenger.h"
 #include "testing/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -27,7 +27,8 @@ TEST(StartUp, FirstStartCreatesWorkFolderAndCopiesSettings) {
     shipAllSettingsFiles(install.path());
     fs::remove(install / "Option.clx");
     RecordingMessenger messenger;
-    FrameState frame = startUp(install.path(), messenger);
+    StartedFrame started = startUp(install.path(), messenger);
+    FrameState& frame = started.frame;
     EXPECT_TRUE(messenger.events().empty());
     EXPECT_EQ(frame.workFolder->path(), home.workFolder());
     EXPECT_TRUE(fs::exists(home.workFolder() / "TemplateSettings.clx"));
@@ -37,10 +38,10 @@ TEST(StartUp, FirstStartCreatesWorkFolderAndCopiesSettings) {
     // defaults stay.
     EXPECT_EQ(frame.defaultInputFolder, home.workFolder().string() + "/");
     EXPECT_EQ(frame.defaultOutputFolder, frame.defaultInputFolder);
-    EXPECT_TRUE(frame.options.substitutionEnabled);
-    EXPECT_EQ(frame.options.missingSign, "-99");
-    EXPECT_EQ(frame.options.substitution, "0.01");
-    EXPECT_FALSE(frame.options.enableSpacer);
+    EXPECT_TRUE(started.options.substitutionEnabled);
+    EXPECT_EQ(started.options.missingSign, "-99");
+    EXPECT_EQ(started.options.substitution, "0.01");
+    EXPECT_FALSE(started.options.enableSpacer);
 }
 
 TEST(StartUp, NeverOverwritesAndRecopiesDeletedFiles) {
@@ -95,15 +96,16 @@ TEST(OptionFile, SignLineWithoutIntegerStopsReadingAndKeepsDefaults) {
     // An empty sign box was saved: the line begins with a TAB.
     writeBytes(home.workFolder() / "Option.clx", "/in\r\n/out\r\n0\r\n1\r\n1\r\n1\r\n\t0.01\r\n");
     RecordingMessenger messenger;
-    FrameState frame = startUp(install.path(), messenger);
+    StartedFrame started = startUp(install.path(), messenger);
+    FrameState& frame = started.frame;
     EXPECT_EQ(messenger.events(),
               (std::vector<std::string>{
                   "tone: error", "error: Invalid numeric input in \"Option.clx\", line 7."}));
-    EXPECT_FALSE(frame.optionsRestored);
-    EXPECT_TRUE(frame.options.horizontalScrollBar);
-    EXPECT_TRUE(frame.options.enableSpacer);
-    EXPECT_EQ(frame.options.missingSign, "-99");
-    EXPECT_EQ(frame.options.substitution, "0.01");
+    EXPECT_FALSE(started.optionsRestored);
+    EXPECT_TRUE(started.options.horizontalScrollBar);
+    EXPECT_TRUE(started.options.enableSpacer);
+    EXPECT_EQ(started.options.missingSign, "-99");
+    EXPECT_EQ(started.options.substitution, "0.01");
     EXPECT_EQ(frame.defaultInputFolder, "/in");
 }
 
@@ -111,7 +113,7 @@ TEST(ShutDown, WritesSevenLinesWithTheStoredFolders) {
     ScopedDataHome home;
     TempFolder install;
     RecordingMessenger messenger;
-    FrameState frame = startUp(install.path(), messenger);
+    FrameState frame = startUp(install.path(), messenger).frame;
     writeOptionFolders(frame.workFolder->file("Option.clx"), "/a", "/b"); // the preferences dialog
     EXPECT_EQ(readBytes(home.workFolder() / "Option.clx"), "/a\r\n/b\r\n");
     frame.defaultInputFolder = "/moved/by/open/"; // not kept
@@ -127,7 +129,7 @@ TEST(ShutDown, WithoutOptionFileWritesTheWorkFolderTwice) {
     ScopedDataHome home;
     TempFolder install;
     RecordingMessenger messenger;
-    FrameState frame = startUp(install.path(), messenger);
+    FrameState frame = startUp(install.path(), messenger).frame;
     writeBytes(home.workFolder() / "Output.~", "x");
     shutDown(frame, Options{});
     std::string folder = home.workFolder().string() + "/";

@@ -1,7 +1,7 @@
-#include "app/RecordingMessenger.h"
-#include "app/TextFile.h"
+#include "base/TextFile.h"
 #include "pipeline/NumberReader.h"
-#include "pipeline/ProcessRun.h"
+#include "process/ProcessRun.h"
+#include "testing/RecordingMessenger.h"
 #include "testing/TempFolder.h"
 
 #include <gtest/gtest.h>

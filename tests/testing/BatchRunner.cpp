@@ -1,6 +1,6 @@
 #include "testing/BatchRunner.h"
 
-#include "app/TextFile.h"
+#include "base/TextFile.h"
 #include "testing/TempFolder.h"
 
 #include <gtest/gtest.h>

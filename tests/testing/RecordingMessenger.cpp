@@ -1,4 +1,4 @@
-#include "app/RecordingMessenger.h"
+#include "testing/RecordingMessenger.h"
 
 namespace climora {
 

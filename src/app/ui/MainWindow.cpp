@@ -1,10 +1,10 @@
 #include "app/ui/MainWindow.h"
 
-#include "app/Command.h"
-#include "app/HelpTopics.h"
 #include "app/ui/ElasticScaler.h"
-#include "app/ui/HelpWindow.h"
+#include "base/Command.h"
 #include "explorer/ui/ExplorerWindow.h"
+#include "help/HelpTopics.h"
+#include "help/ui/HelpWindow.h"
 #include "input/ui/ColumnSlotsWidget.h"
 #include "input/ui/InputGroup.h"
 #include "input/ui/InputNameBox.h"
@@ -40,12 +40,13 @@ MainWindow::MainWindow(const std::filesystem::path& installFolder, Messenger& me
     setWindowTitle(QStringLiteral("Climora"));
     buildWidgets();
     buildMenus();
-    frame_ = startUp(installFolder, messenger_);
+    StartedFrame started = startUp(installFolder, messenger_);
+    frame_ = std::move(started.frame);
     templates_ = std::make_unique<TemplateStore>(*frame_.workFolder);
     fillTemplateDropDown(*templates_, *templateBox_, messenger_);
     connectGroups();
     bindHelpTopics();
-    applyStartupOptions();
+    applyStartupOptions(started.options, started.optionsRestored);
     resize(1280, 800);
 }
 
@@ -143,8 +144,7 @@ void MainWindow::bindHelpTopics() {
     installContextHelp(this, *frame_.workFolder, QKeySequence(Qt::SHIFT | Qt::Key_F1));
 }
 
-void MainWindow::applyStartupOptions() {
-    const Options& options = frame_.options;
+void MainWindow::applyStartupOptions(const Options& options, bool restored) {
     elastic_->setChecked(options.elasticWindow);
     horizontalScroll_->setChecked(options.horizontalScrollBar);
     enableSpacer_->setChecked(options.enableSpacer);
@@ -153,7 +153,7 @@ void MainWindow::applyStartupOptions() {
     // The stored choices take effect at once, so menu and window agree.
     scaler_->setEnabled(options.elasticWindow);
     inputGroup_->setHorizontalScrollBar(options.horizontalScrollBar);
-    if (frame_.optionsRestored)
+    if (restored)
         inputGroup_->setSpacerEnabled(options.enableSpacer);
 }
 

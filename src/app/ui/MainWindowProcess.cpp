@@ -1,8 +1,8 @@
 // "Step 4: Process" and what the explorer asks of the main window.
 #include "app/ui/MainWindow.h"
 
-#include "app/Command.h"
-#include "app/TextFile.h"
+#include "base/Command.h"
+#include "base/TextFile.h"
 #include "input/ui/ColumnSlotsWidget.h"
 #include "input/ui/InputGroup.h"
 #include "input/ui/InputNameBox.h"
@@ -11,11 +11,11 @@
 #include "methods/ui/Task6Page.h"
 #include "methods/ui/Task7Page.h"
 #include "output/ui/OutputGroup.h"
-#include "pipeline/ProcessRun.h"
 #include "pipeline/ui/ActivityGaugeWidget.h"
 #include "pipeline/ui/MissingValueGroup.h"
 #include "pipeline/ui/SiteCoordinateDialog.h"
 #include "pipeline/ui/TaskGroup.h"
+#include "process/ProcessRun.h"
 #include "templates/ui/TemplateComboBox.h"
 
 #include <QPlainTextEdit>

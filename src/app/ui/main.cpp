@@ -1,8 +1,8 @@
-#include "app/WorkFolder.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/QtFileDialogs.h"
 #include "app/ui/QtMessenger.h"
 #include "app/ui/TerminationWatcher.h"
+#include "base/WorkFolder.h"
 #include "output/ui/QtDesktopOpener.h"
 
 #include <QApplication>

@@ -1,13 +1,13 @@
 // The explorer's commands on the page shown: capture, save, open, the
 // favourites dialogs and help.
-#include "app/HelpTopics.h"
-#include "app/TextFile.h"
-#include "app/ui/HelpWindow.h"
+#include "base/TextFile.h"
 #include "explorer/Capture.h"
 #include "explorer/ui/ExplorerPage.h"
 #include "explorer/ui/ExplorerPictures.h"
 #include "explorer/ui/ExplorerWindow.h"
 #include "explorer/ui/FavoriteDialogs.h"
+#include "help/HelpTopics.h"
+#include "help/ui/HelpWindow.h"
 
 #include <QAction>
 #include <QDir>

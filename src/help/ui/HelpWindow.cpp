@@ -1,6 +1,6 @@
-#include "app/ui/HelpWindow.h"
+#include "help/ui/HelpWindow.h"
 
-#include "app/HelpTopics.h"
+#include "help/HelpTopics.h"
 
 #include <QApplication>
 #include <QBoxLayout>

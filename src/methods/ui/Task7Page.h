@@ -1,6 +1,6 @@
 #pragma once
 
-#include "methods/EstimationSettings.h"
+#include "pipeline/EstimationSettings.h"
 
 #include <QWidget>
 

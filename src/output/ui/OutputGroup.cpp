@@ -1,6 +1,6 @@
 #include "output/ui/OutputGroup.h"
 
-#include "app/TextFile.h"
+#include "base/TextFile.h"
 #include "output/LoadBack.h"
 #include "output/SaveOutput.h"
 #include "output/SpreadsheetHandOff.h"

@@ -1,7 +1,7 @@
 #include "ExplorerTesting.h"
 
-#include "app/HelpTopics.h"
-#include "app/ui/HelpWindow.h"
+#include "help/HelpTopics.h"
+#include "help/ui/HelpWindow.h"
 
 #include <QAction>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/TextFile.h"
+#include "base/TextFile.h"
 #include "explorer/FakeExplorerHost.h"
 #include "explorer/ui/ExplorerWindow.h"
 #include "testing/TempFolder.h"

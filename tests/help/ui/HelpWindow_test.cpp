@@ -1,5 +1,5 @@
-#include "app/HelpTopics.h"
-#include "app/ui/HelpWindow.h"
+#include "help/HelpTopics.h"
+#include "help/ui/HelpWindow.h"
 #include "testing/TempFolder.h"
 
 #include <QAbstractTextDocumentLayout>

@@ -1,5 +1,5 @@
-#include "app/RecordingMessenger.h"
 #include "output/ui/OutputGroup.h"
+#include "testing/RecordingMessenger.h"
 #include "testing/TempFolder.h"
 
 #include <QFontInfo>
