@@ -8,6 +8,7 @@
 #include "explorer/ExplorerFiles.h"
 #include "explorer/ui/ExplorerWindow.h"
 #include "testing/RecordingMessenger.h"
+#include "testing/ScriptedFileDialogs.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

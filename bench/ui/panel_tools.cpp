@@ -9,6 +9,8 @@
 #include "output/ui/OutputGroup.h"
 #include "pipeline/ui/TaskGroup.h"
 #include "testing/RecordingMessenger.h"
+#include "testing/ScriptedDesktopOpener.h"
+#include "testing/ScriptedFileDialogs.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -2,7 +2,6 @@
 
 #include <optional>
 #include <string>
-#include <utility>
 
 namespace climora {
 
@@ -28,23 +27,6 @@ class FileDialogs {
     virtual ~FileDialogs() = default;
     virtual std::optional<FileChoice> openFile(const FileDialogRequest& request) = 0;
     virtual std::optional<FileChoice> saveFile(const FileDialogRequest& request) = 0;
-};
-
-// Answers dialogs from a script, for tests and for the batch front end.
-class ScriptedFileDialogs : public FileDialogs {
-  public:
-    std::optional<FileChoice> nextOpen;
-    std::optional<FileChoice> nextSave;
-    std::optional<FileDialogRequest> lastRequest;
-
-    std::optional<FileChoice> openFile(const FileDialogRequest& request) override {
-        lastRequest = request;
-        return std::exchange(nextOpen, std::nullopt);
-    }
-    std::optional<FileChoice> saveFile(const FileDialogRequest& request) override {
-        lastRequest = request;
-        return std::exchange(nextSave, std::nullopt);
-    }
 };
 
 } // namespace climora

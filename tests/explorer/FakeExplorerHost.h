@@ -2,6 +2,7 @@
 
 #include "explorer/ExplorerHost.h"
 #include "testing/RecordingMessenger.h"
+#include "testing/ScriptedFileDialogs.h"
 
 #include <string>
 #include <vector>

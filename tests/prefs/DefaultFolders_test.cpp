@@ -3,6 +3,7 @@
 #include "prefs/DefaultFolders.h"
 #include "prefs/StartUp.h"
 #include "testing/RecordingMessenger.h"
+#include "testing/ScriptedFileDialogs.h"
 #include "testing/TempFolder.h"
 
 #include <gtest/gtest.h>

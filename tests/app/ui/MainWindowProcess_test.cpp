@@ -8,6 +8,8 @@
 #include "pipeline/ui/SiteCoordinateDialog.h"
 #include "pipeline/ui/TaskGroup.h"
 #include "testing/RecordingMessenger.h"
+#include "testing/ScriptedDesktopOpener.h"
+#include "testing/ScriptedFileDialogs.h"
 #include "testing/TempFolder.h"
 #include "testing/ui/Screenshot.h"
 

@@ -10,6 +10,8 @@
 #include "templates/TemplateStore.h"
 #include "templates/ui/TemplateComboBox.h"
 #include "testing/RecordingMessenger.h"
+#include "testing/ScriptedDesktopOpener.h"
+#include "testing/ScriptedFileDialogs.h"
 #include "testing/TempFolder.h"
 #include "testing/ui/Screenshot.h"
 
