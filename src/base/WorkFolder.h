@@ -30,6 +30,18 @@ class WorkFolder {
 
 inline constexpr std::string_view workFolderName = "Climora2016_1";
 
+// The temporaries in the work folder. A run hands its data from step to step
+// through them; start-up and shutdown delete them (deleteTemporaries).
+namespace temporary {
+inline constexpr std::string_view input = "Input.~";               // the rows a step reads
+inline constexpr std::string_view output = "Output.~";             // the rows a step writes
+inline constexpr std::string_view estimates = "Out.~";             // one estimate per data row
+inline constexpr std::string_view rows = "Rows.~";                 // the checkup's recorded values
+inline constexpr std::string_view report = "Report.~";             // the missing-value report
+inline constexpr std::string_view templateList = "TemplateList.~"; // the new list, first
+inline constexpr std::string_view cleanDataMarker = "DSMA1.~"; // the explanation not wanted again
+} // namespace temporary
+
 // The user's local data folder: $XDG_DATA_HOME, else ~/.local/share.
 std::optional<std::filesystem::path> localDataFolder();
 

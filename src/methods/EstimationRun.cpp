@@ -15,7 +15,7 @@ namespace {
 // The pass over the data rows; false when it stopped on a reported problem.
 bool estimateRows(TaskContext& context, RowEstimator& estimator, int decimals) {
     DataRows rows(context, DataRows::Mode::Replay);
-    TextLineWriter out(context.work.file("Out.~"));
+    TextLineWriter out(context.work.file(temporary::estimates));
     std::string failure;
     std::string line;
     while (rows.next()) {

@@ -131,10 +131,10 @@ void convertRearrange(TaskContext& context) {
     }
     std::optional<TextLineReader> estimateFile;
     if (estimatedVariable(context.state.task) != NoVariable)
-        estimateFile.emplace(context.work.file("Out.~"), TextSource::OwnUtf8);
-    TextLineWriter output(context.work.file("Output.~"));
+        estimateFile.emplace(context.work.file(temporary::estimates), TextSource::OwnUtf8);
+    TextLineWriter output(context.work.file(temporary::output));
     {
-        TextLineReader input(context.work.file("Input.~"), TextSource::OwnUtf8);
+        TextLineReader input(context.work.file(temporary::input), TextSource::OwnUtf8);
         writeAgroviaHeader(context, input, output);
     }
     bool dated = writeAgroviaRows(context, estimateFile, output, factors);

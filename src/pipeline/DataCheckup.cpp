@@ -155,7 +155,7 @@ CheckupResult announce(TaskContext& context, bool suspicious) {
         context.messenger.warning(taskThree
                                       ? "Data erros are spotted!"
                                       : "Data erros are spotted. Correct them and process again.");
-        context.panel.loadFile(context.work.file("Output.~"));
+        context.panel.loadFile(context.work.file(temporary::output));
         return CheckupResult::Suspicious;
     }
     if (taskThree) {
@@ -179,7 +179,7 @@ CheckupResult dataCheckup(TaskContext& context) {
         return fail(context, "Unit of Tmax and Tmin should be the same.");
     bool doyMode = spec.holds(DOY) || spec.holds(YYDOY);
 
-    TextLineWriter report(context.work.file("Output.~"));
+    TextLineWriter report(context.work.file(temporary::output));
     writeReportHeader(report, doyMode);
     bool suspicious = false;
     const char* problem = nullptr;

@@ -46,7 +46,7 @@ bool prepareRun(const ProcessRequest& request, TaskContext& context) {
                      request.estimation.task4Latitude, request.estimation.task5Latitude};
     if (!checkInputs(inputs, spec, context.messenger))
         return false;
-    request.saveInput(context.work.file("Input.~"));
+    request.saveInput(context.work.file(temporary::input));
     removeEndNotes(context);
     return assignUnit(request.columnSlots, spec, context.messenger);
 }
@@ -114,7 +114,7 @@ ProcessOutcome runProcess(const ProcessRequest& request, const WorkFolder& work,
         return outcome;
 
     gauge.hide();
-    panel.loadFile(work.file("Output.~"));
+    panel.loadFile(work.file(temporary::output));
     messenger.tone(Tone::Exclamation);
     outcome.end = RunEnd::Completed;
     if (state.task == 1 || state.task == 2 || state.convertAndRearrange)

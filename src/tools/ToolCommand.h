@@ -31,9 +31,6 @@ struct ToolContext {
     ReplacePanelLines replacePanel;
 };
 
-inline constexpr std::string_view inputTempName = "Input.~";
-inline constexpr std::string_view outputTempName = "Output.~";
-
 inline constexpr const char* openFileFirst = "Open a file first.";
 inline constexpr const char* rowsNotSpecified =
     "The number of rows before start of data is not specified yet.";
