@@ -1,5 +1,6 @@
 // The explorer's commands on the page shown: capture, save, open, the
 // favourites dialogs and help.
+#include "base/Command.h"
 #include "base/TextFile.h"
 #include "explorer/Capture.h"
 #include "explorer/ui/ExplorerPage.h"
@@ -38,13 +39,7 @@ QString qs(const std::string& text) {
 } // namespace
 
 bool ExplorerWindow::guarded(const std::function<void()>& command) {
-    try {
-        command();
-        return true;
-    } catch (const std::exception& failure) {
-        host_.messenger().reportError(failure.what());
-        return false;
-    }
+    return runCommand(host_.messenger(), command);
 }
 
 void ExplorerWindow::setCaptureEnabled(bool enabled) {
@@ -99,13 +94,11 @@ void ExplorerWindow::saveAsText() {
     std::string path = textSaveName(choice->path);
     ExplorerHost* host = &host_;
     readPage([host, path](const std::optional<CapturedPage>& page) {
-        try {
+        runCommand(host->messenger(), [&] {
             if (!page)
                 throw std::runtime_error(pageUnreadable);
             writeTextLines(path, splitLines(page->bodyText));
-        } catch (const std::exception& failure) {
-            host->messenger().reportError(failure.what());
-        }
+        });
     });
 }
 
