@@ -1,4 +1,4 @@
-// climora-batch: one Process run on a weather file, without windows.
+#include "batch/BatchRun.h"
 
 #include "base/NumberText.h"
 #include "base/TextFile.h"
@@ -21,8 +21,7 @@
 #include <vector>
 
 namespace fs = std::filesystem;
-using namespace climora;
-
+namespace climora {
 namespace {
 
 constexpr const char* usageText =
@@ -174,7 +173,7 @@ void checkTaskOptions(const BatchOptions& options) {
 
 class Arguments {
   public:
-    Arguments(int argc, char** argv) : args_(argv + 1, argv + argc) {}
+    explicit Arguments(const std::vector<std::string>& args) : args_(args) {}
     bool more() const { return next_ < args_.size(); }
     const std::string& take() { return args_[next_++]; }
     const std::string& value(const std::string& option) {
@@ -252,11 +251,11 @@ void applyOption(const std::string& option, Arguments& args, BatchOptions& optio
         throw UsageError("unknown option " + option);
 }
 
-BatchOptions parseArguments(int argc, char** argv) {
+BatchOptions parseArguments(const std::vector<std::string>& arguments) {
     BatchOptions options;
     options.request.task = 1;
     options.request.convertChecked = true;
-    Arguments args(argc, argv);
+    Arguments args(arguments);
     std::optional<std::string> input;
     while (args.more()) {
         const std::string& arg = args.take();
@@ -314,11 +313,10 @@ void copyInputFile(const fs::path& from, const fs::path& to) {
     writer.close();
 }
 
-void writeToStandardOutput(const StreamedPanel& panel) {
+void writeToStandardOutput(const StreamedPanel& panel, std::FILE* out) {
     std::string buffer;
     auto flush = [&] {
-        if (!buffer.empty() &&
-            std::fwrite(buffer.data(), 1, buffer.size(), stdout) != buffer.size())
+        if (!buffer.empty() && std::fwrite(buffer.data(), 1, buffer.size(), out) != buffer.size())
             throw FileError("Write error on standard output.");
         buffer.clear();
     };
@@ -329,7 +327,7 @@ void writeToStandardOutput(const StreamedPanel& panel) {
             flush();
     });
     flush();
-    if (std::fflush(stdout) != 0)
+    if (std::fflush(out) != 0)
         throw FileError("Write error on standard output.");
 }
 
@@ -390,15 +388,11 @@ int exitStatusOf(RunEnd end) {
 
 // The update that follows a task 2 run, with FILE as the dialog's answer.
 int updateFromPanel(const StreamedPanel& panel, const std::string& file, Messenger& messenger) {
-    FrameState frame;
-    ScriptedFileDialogs dialogs;
-    dialogs.nextOpen = FileChoice{file, 1};
-    return updateExitCode(
-        updateAgroviaWeatherFile(panel.lines(), addToExistingFileTask, frame, dialogs, messenger));
+    return updateExitCode(updateAgroviaWeatherFile(panel.lines(), file, messenger));
 }
 
-int runBatch(BatchOptions& options) {
-    StderrMessenger messenger(options.yes);
+int runBatch(BatchOptions& options, std::FILE* out, std::FILE* err) {
+    StderrMessenger messenger(options.yes, err);
     int task = options.request.task;
     if (!isTaskAvailable(task)) {
         messenger.error("Task " + std::to_string(task) + " is not available in this version.");
@@ -433,7 +427,7 @@ int runBatch(BatchOptions& options) {
     if (options.outputFile)
         writeToFile(panel, *options.outputFile);
     else
-        writeToStandardOutput(panel);
+        writeToStandardOutput(panel, out);
     if (outcome.next == NextStep::Update)
         return updateFromPanel(panel, *options.updateFile, messenger);
     return exitStatusOf(outcome.end);
@@ -441,22 +435,24 @@ int runBatch(BatchOptions& options) {
 
 } // namespace
 
-int main(int argc, char** argv) {
+int runBatchCommand(const std::vector<std::string>& args, std::FILE* out, std::FILE* err) {
     BatchOptions options;
     try {
-        options = parseArguments(argc, argv);
+        options = parseArguments(args);
     } catch (const UsageError& e) {
-        std::fprintf(stderr, "error: %s (see climora-batch --help)\n", e.what());
+        std::fprintf(err, "error: %s (see climora-batch --help)\n", e.what());
         return 2;
     }
     if (options.help) {
-        std::fputs(usageText, stdout);
+        std::fputs(usageText, out);
         return 0;
     }
     try {
-        return runBatch(options);
+        return runBatch(options, out, err);
     } catch (const std::exception& e) {
-        std::fprintf(stderr, "error: %s\n", e.what());
+        std::fprintf(err, "error: %s\n", e.what());
         return 2;
     }
 }
+
+} // namespace climora
