@@ -3,6 +3,7 @@
 #include "base/NumberText.h"
 #include "base/TextFile.h"
 #include "base/WorkFolder.h"
+#include "input/Task.h"
 #include "input/Variables.h"
 #include "pipeline/OutputPanel.h"
 #include "pipeline/SiteCoordinate.h"
@@ -163,11 +164,11 @@ ColumnSlots parseColumns(const std::string& spec) {
 // Options that apply to one page only are refused for the other tasks.
 void checkTaskOptions(const BatchOptions& options) {
     int task = options.request.task;
-    if (options.site && task != 1 && task != 6)
+    if (options.site && !taskTraits(task).asksForSiteLine)
         throw UsageError("--site applies to tasks 1 and 6 only");
-    if (options.updateFile && task != 2)
+    if (options.updateFile && !taskTraits(task).updatesWeatherFile)
         throw UsageError("--update applies to task 2 only");
-    if (!options.updateFile && task == 2)
+    if (!options.updateFile && taskTraits(task).updatesWeatherFile)
         throw UsageError("task 2 needs --update FILE");
 }
 
@@ -230,7 +231,7 @@ void applyOption(const std::string& option, Arguments& args, BatchOptions& optio
     else if (option == "--workfolder")
         options.workFolder = fs::path(args.value(option));
     else if (option == "--task")
-        request.task = parseChoice(option, args.value(option), 1, 7);
+        request.task = parseChoice(option, args.value(option), task::first, task::last);
     else if (option == "--no-convert")
         request.convertChecked = false;
     else if (option == "--no-substitution")
@@ -275,7 +276,7 @@ BatchOptions parseArguments(const std::vector<std::string>& arguments) {
         throw UsageError("no INPUT file given");
     options.input = *input;
     // The task list enables the box for the estimating tasks only.
-    options.request.convertEnabled = options.request.task >= 4;
+    options.request.convertEnabled = taskTraits(options.request.task).convertOptional;
     options.request.convertChecked =
         options.request.convertChecked && options.request.convertEnabled;
     checkTaskOptions(options);

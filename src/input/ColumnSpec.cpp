@@ -1,4 +1,5 @@
 #include "input/ColumnSpec.h"
+#include "input/Task.h"
 
 namespace climora {
 
@@ -26,13 +27,13 @@ bool checkInputs(const RunInputs& inputs, const ColumnSpec& spec, Messenger& mes
         failure = "No input file is opened.";
     else if (inputs.rowsText.empty())
         failure = "The number of rows prior to start of data is not specified.";
-    else if (inputs.task == 0)
+    else if (inputs.task == task::none)
         failure = "No task is selected.";
-    else if (inputs.task == 4 && inputs.task4Latitude.empty())
+    else if (inputs.task == task::solarFromTemperature && inputs.task4Latitude.empty())
         failure = "No latitude is given.";
-    else if (inputs.task == 4 && !(spec.holds(TMax) && spec.holds(TMin)))
+    else if (inputs.task == task::solarFromTemperature && !(spec.holds(TMax) && spec.holds(TMin)))
         failure = "Task 4 needs both T-max and T-min columns.";
-    else if (inputs.task == 5 && inputs.task5Latitude.empty())
+    else if (inputs.task == task::solarFromSunshine && inputs.task5Latitude.empty())
         failure = "No latitude is given.";
     if (!failure)
         return true;

@@ -1,6 +1,7 @@
 #include "output/WeatherFileUpdateCommand.h"
 
 #include "base/WorkFolder.h"
+#include "input/Task.h"
 
 #include <optional>
 
@@ -32,7 +33,7 @@ UpdateOutcome updateWeatherFileCommand(const std::vector<std::string>& outputLin
 UpdateOutcome updateWeatherFileCommand(const std::vector<std::string>& outputLines, int task,
                                        FrameState& frame, FileDialogs& dialogs,
                                        Messenger& messenger, ReplaceSteps& steps) {
-    if (task != addToExistingFileTask && frame.updateNoticePending) {
+    if (!taskTraits(task).updatesWeatherFile && frame.updateNoticePending) {
         messenger.information(std::string(updateNoticeMessage));
         frame.updateNoticePending = false;
     }

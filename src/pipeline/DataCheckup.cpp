@@ -1,6 +1,7 @@
 #include "pipeline/DataCheckup.h"
 
 #include "base/TextFile.h"
+#include "input/Task.h"
 #include "pipeline/Calendar.h"
 #include "pipeline/Conversion.h"
 #include "pipeline/DataRows.h"
@@ -148,7 +149,7 @@ void writeReportHeader(TextLineWriter& report, bool doyMode) {
 
 // The outcome of a pass that went through every row.
 CheckupResult announce(TaskContext& context, bool suspicious) {
-    bool taskThree = context.state.task == 3;
+    bool taskThree = context.state.task == task::checkData;
     if (suspicious) {
         context.state.abort = true;
         context.messenger.tone(Tone::Error);

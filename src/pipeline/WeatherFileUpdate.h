@@ -12,8 +12,6 @@
 
 namespace climora {
 
-inline constexpr int addToExistingFileTask = 2;
-
 inline constexpr std::string_view updateNoticeMessage =
     "The data must comply to the format for Agrovia.";
 inline constexpr std::string_view updateDialogTitle =

@@ -2,6 +2,7 @@
 
 #include "base/NumberText.h"
 #include "input/ColumnSpec.h"
+#include "input/Task.h"
 #include "pipeline/DataCheckup.h"
 #include "pipeline/DataRows.h"
 #include "pipeline/RunState.h"
@@ -25,9 +26,9 @@ long long rowsBeforeData(const std::string& rowsText) {
 }
 
 const std::string& latitudeBoxOf(const EstimationSettings& settings, int task) {
-    if (task == 4)
+    if (task == task::solarFromTemperature)
         return settings.task4Latitude;
-    if (task == 5)
+    if (task == task::solarFromSunshine)
         return settings.task5Latitude;
     return settings.task7Latitude;
 }
@@ -71,9 +72,9 @@ bool processData(const ProcessRequest& request, TaskContext& context, RunEnd& st
 NextStep finishAgroviaResult(const ProcessRequest& request, TaskContext& context) {
     int task = context.state.task;
     removeExtraRows(context.panel, context.state.rowsBeforeData);
-    if (task == 1 || task == 6)
+    if (taskTraits(task).asksForSiteLine)
         return NextStep::SiteCoordinate;
-    if (task == 2)
+    if (taskTraits(task).updatesWeatherFile)
         return NextStep::Update;
     context.panel.insertLine(1, latitudeBoxOf(request.estimation, task) + "  (Lat.)");
     return NextStep::None;
@@ -117,7 +118,7 @@ ProcessOutcome runProcess(const ProcessRequest& request, const WorkFolder& work,
     panel.loadFile(work.file(temporary::output));
     messenger.tone(Tone::Exclamation);
     outcome.end = RunEnd::Completed;
-    if (state.task == 1 || state.task == 2 || state.convertAndRearrange)
+    if (taskTraits(state.task).alwaysConverts || state.convertAndRearrange)
         outcome.next = finishAgroviaResult(request, context);
     return outcome;
 }

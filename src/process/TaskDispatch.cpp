@@ -1,33 +1,34 @@
 #include "process/TaskDispatch.h"
 
+#include "input/Task.h"
 #include "methods/EstimationTasks.h"
 #include "pipeline/Conversion.h"
 
 namespace climora {
 
 bool isTaskAvailable(int task) {
-    return task >= 1 && task <= 7;
+    return taskTraits(task).exists;
 }
 
 void runTaskStep(TaskContext& context) {
     int task = context.state.task;
     switch (task) {
-    case 1:
-    case 2:
+    case task::convert:
+    case task::addToExistingFile:
         convertRearrange(context);
         return;
-    case 3:
+    case task::checkData:
         return;
-    case 4:
+    case task::solarFromTemperature:
         estimateSolarFromTemp(context);
         return;
-    case 5:
+    case task::solarFromSunshine:
         estimateSolarFromSunShineHr(context);
         return;
-    case 6:
+    case task::etFromPan:
         ET_from_Evap(context);
         return;
-    case 7:
+    case task::etPenmanMonteith:
         ET_by_PM(context);
         return;
     default:
