@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev qt6-webengine-dev libgl-dev
     libgtest-dev libgmock-dev
     xvfb xauth fonts-dejavu-core
+    clang-format
 )
 
 missing=()

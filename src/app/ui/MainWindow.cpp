@@ -5,6 +5,7 @@
 #include "explorer/ui/ExplorerWindow.h"
 #include "help/HelpTopics.h"
 #include "help/ui/HelpWindow.h"
+#include "input/Task.h"
 #include "input/ui/ColumnSlotsWidget.h"
 #include "input/ui/InputGroup.h"
 #include "input/ui/InputNameBox.h"
@@ -79,10 +80,10 @@ void MainWindow::buildWidgets() {
 
     missingGroup_ = new MissingValueGroup(messenger_, central);
     taskGroup_ = new TaskGroup(central);
-    taskGroup_->setPageWidget(4, new Task4Page);
-    taskGroup_->setPageWidget(5, new Task5Page);
-    taskGroup_->setPageWidget(6, new Task6Page);
-    taskGroup_->setPageWidget(7, new Task7Page);
+    taskGroup_->setEstimationPage(task::solarFromTemperature, new Task4Page);
+    taskGroup_->setEstimationPage(task::solarFromSunshine, new Task5Page);
+    taskGroup_->setEstimationPage(task::etFromPan, new Task6Page);
+    taskGroup_->setEstimationPage(task::etPenmanMonteith, new Task7Page);
     missingGroup_->setMaximumWidth(360);
     taskGroup_->setMaximumWidth(360);
     auto* side = new QVBoxLayout;
@@ -122,8 +123,7 @@ void MainWindow::connectGroups() {
     connect(templateBox_, &TemplateComboBox::templateChosen, this,
             &MainWindow::applySelectedTemplate);
     connect(taskGroup_, &TaskGroup::processClicked, this, &MainWindow::process);
-    auto* panPage = static_cast<Task6Page*>(taskGroup_->page(6));
-    connect(panPage, &Task6Page::helpRequested, this,
+    connect(taskGroup_, &TaskGroup::helpRequested, this,
             [this](int topic) { openHelp(*frame_.workFolder, topic); });
     outputGroup_->setInputNameSource([this] { return nameBox_->text().toStdString(); });
     connect(outputGroup_, &OutputGroup::loadBackRequested, this,

@@ -3,6 +3,8 @@
 #include <QComboBox>
 #include <QGroupBox>
 
+#include <vector>
+
 class QCheckBox;
 class QPushButton;
 class QStackedWidget;
@@ -10,6 +12,8 @@ class QStackedWidget;
 namespace climora {
 
 class ActivityGaugeWidget;
+class EstimationPage;
+struct EstimationSettings;
 
 // The task list; it tells when its list closes, even on the same item.
 class TaskList : public QComboBox {
@@ -38,7 +42,10 @@ class TaskGroup : public QGroupBox {
 
     // Puts the settings of an estimating task (4..7) on its page.
     void setPageWidget(int task, QWidget* page);
+    void setEstimationPage(int task, EstimationPage* page);
     QWidget* page(int task) const;
+    // Every estimating page's settings, read into one set.
+    void readEstimationSettings(EstimationSettings& settings) const;
 
     QPushButton* processButton() const { return process_; }
     ActivityGaugeWidget& gauge() const { return *gauge_; }
@@ -49,6 +56,8 @@ class TaskGroup : public QGroupBox {
 
   signals:
     void processClicked();
+    // A help button on an estimating page.
+    void helpRequested(int topic);
 
   private:
     void taskChosen();
@@ -59,6 +68,7 @@ class TaskGroup : public QGroupBox {
     QCheckBox* convert_;
     QPushButton* process_;
     ActivityGaugeWidget* gauge_;
+    std::vector<EstimationPage*> estimationPages_;
 };
 
 // The task list's items, in order.
