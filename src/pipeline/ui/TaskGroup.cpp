@@ -18,7 +18,6 @@ namespace {
 
 const QString processCaption = QStringLiteral("Step 4: Process");
 const QString blueCaption = QStringLiteral("color: blue");
-constexpr int doneMilliseconds = 1000;
 
 QWidget* textPage(const QString& name, const QStringList& lines) {
     auto* page = new QWidget;
@@ -191,7 +190,7 @@ void TaskGroup::taskChosen() {
 void TaskGroup::showDone() {
     process_->setText(QStringLiteral("It is Done"));
     process_->setStyleSheet(QStringLiteral("color: red"));
-    QTimer::singleShot(doneMilliseconds, process_, [button = process_] {
+    QTimer::singleShot(doneDuration_, process_, [button = process_] {
         button->setText(processCaption);
         button->setStyleSheet(blueCaption);
     });

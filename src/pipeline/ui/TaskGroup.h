@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 
+#include <chrono>
 #include <vector>
 
 class QCheckBox;
@@ -53,6 +54,8 @@ class TaskGroup : public QGroupBox {
     // The end of a completed run: "It is Done" in red for a second, then
     // the usual caption in blue again.
     void showDone();
+    // How long "It is Done" stays (a second; tests shorten it).
+    void setDoneDuration(std::chrono::milliseconds duration) { doneDuration_ = duration; }
 
   signals:
     void processClicked();
@@ -69,6 +72,7 @@ class TaskGroup : public QGroupBox {
     QPushButton* process_;
     ActivityGaugeWidget* gauge_;
     std::vector<EstimationPage*> estimationPages_;
+    std::chrono::milliseconds doneDuration_{1000};
 };
 
 // The task list's items, in order.

@@ -22,9 +22,7 @@ namespace climora::testing {
 
 // Lets the event loop run until the condition holds or the time is up.
 inline bool waitUntil(const std::function<bool()>& condition, int milliseconds = 15000) {
-    for (int waited = 0; !condition() && waited < milliseconds; waited += 20)
-        QTest::qWait(20);
-    return condition();
+    return QTest::qWaitFor(condition, milliseconds);
 }
 
 // The window's action of that object name.
