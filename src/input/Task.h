@@ -21,8 +21,8 @@ inline constexpr int last = etPenmanMonteith;
 } // namespace task
 
 struct TaskTraits {
-    bool exists = false;        // 1..7
-    bool estimates = false;     // estimates a variable (tasks 4 to 7)
+    bool exists = false;                // 1..7
+    bool estimates = false;             // estimates a variable (tasks 4 to 7)
     int estimatedVariable = NoVariable; // Solar or ET for those
     bool asksForSiteLine = false;       // the "Site coordinate" dialog after a run
     // "Convert and rearrange for Agrovia use" is enabled, and checked by
