@@ -3,9 +3,9 @@
 // them: tab-separated numbers, each line ended by a tab.
 //   estimation_step [DAYS]   (default 1,000,000)
 
-#include "app/ActivityGauge.h"
-#include "app/TextFile.h"
-#include "app/WorkFolder.h"
+#include "base/ActivityGauge.h"
+#include "base/TextFile.h"
+#include "base/WorkFolder.h"
 #include "methods/EstimationTasks.h"
 #include "pipeline/FixedText.h"
 #include "pipeline/OutputPanel.h"

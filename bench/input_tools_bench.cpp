@@ -3,8 +3,8 @@
 //
 //   input_tools_bench [line count]   (default 1000000)
 
-#include "app/RecordingMessenger.h"
-#include "app/WorkFolder.h"
+#include "base/WorkFolder.h"
+#include "testing/RecordingMessenger.h"
 #include "tools/AlignData.h"
 #include "tools/CleanDataCommand.h"
 #include "tools/RemoveColumns.h"

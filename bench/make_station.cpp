@@ -4,7 +4,7 @@
 // Precip (inch), RelHum (%) and WndSpd (mile/hr), comma-separated, with a few
 // quality flags and -99 missing signs, and two lines of end notes.
 
-#include "app/TextFile.h"
+#include "base/TextFile.h"
 #include "pipeline/Calendar.h"
 #include "pipeline/FixedText.h"
 

@@ -3,11 +3,12 @@
 // program.
 //
 //   explorer_open [runs]        (QT_QPA_PLATFORM=offscreen without a display)
-#include "app/FileDialogs.h"
-#include "app/RecordingMessenger.h"
-#include "app/TextFile.h"
+#include "base/FileDialogs.h"
+#include "base/TextFile.h"
 #include "explorer/ExplorerFiles.h"
 #include "explorer/ui/ExplorerWindow.h"
+#include "testing/RecordingMessenger.h"
+#include "testing/ScriptedFileDialogs.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,7 +1,6 @@
 // Times the main window with a large input panel: filling the panel, reading
 // it back for a command, "Align input data using tabs" and a Process run.
 //   panel_tools [LINES]      (default 1000000), run offscreen
-#include "app/RecordingMessenger.h"
 #include "app/ui/MainWindow.h"
 #include "input/ui/ColumnSlotsWidget.h"
 #include "input/ui/InputGroup.h"
@@ -9,6 +8,9 @@
 #include "output/DesktopOpener.h"
 #include "output/ui/OutputGroup.h"
 #include "pipeline/ui/TaskGroup.h"
+#include "testing/RecordingMessenger.h"
+#include "testing/ScriptedDesktopOpener.h"
+#include "testing/ScriptedFileDialogs.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #include "explorer/ExplorerFiles.h"
 
-#include "app/TextFile.h"
+#include "base/TextFile.h"
 
 namespace climora {
 

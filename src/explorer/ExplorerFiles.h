@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/WorkFolder.h"
+#include "base/WorkFolder.h"
 
 #include <optional>
 #include <string>

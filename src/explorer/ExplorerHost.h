@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/FileDialogs.h"
-#include "app/Messenger.h"
-#include "app/WorkFolder.h"
+#include "base/FileDialogs.h"
+#include "base/Messenger.h"
+#include "base/WorkFolder.h"
 
 #include <string>
 

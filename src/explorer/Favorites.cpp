@@ -1,6 +1,6 @@
 #include "explorer/Favorites.h"
 
-#include "app/TextFile.h"
+#include "base/TextFile.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "formats/LayoutFile.h"
 
-#include "app/TextFile.h"
+#include "base/TextFile.h"
 
 #include <system_error>
 

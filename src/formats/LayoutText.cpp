@@ -1,6 +1,6 @@
 #include "formats/LayoutText.h"
 
-#include "app/NumberText.h"
+#include "base/NumberText.h"
 
 namespace climora {
 

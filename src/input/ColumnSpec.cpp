@@ -1,6 +1,6 @@
 #include "input/ColumnSpec.h"
-
 #include "input/SiteLimits.h"
+#include "input/Task.h"
 
 namespace climora {
 
@@ -26,7 +26,7 @@ namespace {
 
 // What the selected task's page lacks, in the order the run checks it.
 const char* taskPageProblem(const RunInputs& inputs, const ColumnSpec& spec) {
-    if (inputs.task == 4) {
+    if (inputs.task == task::solarFromTemperature) {
         if (inputs.task4Latitude.empty())
             return "No latitude is given.";
         if (const char* problem = latitudeTextProblem(inputs.task4Latitude))
@@ -34,7 +34,7 @@ const char* taskPageProblem(const RunInputs& inputs, const ColumnSpec& spec) {
         if (!(spec.holds(TMax) && spec.holds(TMin)))
             return "Task 4 needs both T-max and T-min columns.";
     }
-    if (inputs.task == 5) {
+    if (inputs.task == task::solarFromSunshine) {
         if (inputs.task5Latitude.empty())
             return "No latitude is given.";
         return latitudeTextProblem(inputs.task5Latitude);
@@ -50,7 +50,7 @@ bool checkInputs(const RunInputs& inputs, const ColumnSpec& spec, Messenger& mes
         failure = "No input file is opened.";
     else if (inputs.rowsText.empty())
         failure = "The number of rows prior to start of data is not specified.";
-    else if (inputs.task == 0)
+    else if (inputs.task == task::none)
         failure = "No task is selected.";
     else
         failure = taskPageProblem(inputs, spec);

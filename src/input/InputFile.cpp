@@ -1,8 +1,8 @@
 #include "input/InputFile.h"
 
-#include "app/NumberText.h"
-#include "app/TextFile.h"
-#include "app/WorkFolder.h"
+#include "base/NumberText.h"
+#include "base/TextFile.h"
+#include "base/WorkFolder.h"
 
 #include <filesystem>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/FileDialogs.h"
-#include "app/Messenger.h"
+#include "base/FileDialogs.h"
+#include "base/Messenger.h"
 
 #include <optional>
 #include <string>

@@ -1,6 +1,6 @@
 #include "input/SiteLimits.h"
 
-#include "app/NumberText.h"
+#include "base/NumberText.h"
 
 #include <optional>
 

@@ -1,6 +1,6 @@
 #include "methods/EstimationAssembly.h"
 
-#include "app/TextFile.h"
+#include "base/TextFile.h"
 
 #include <filesystem>
 #include <string>
@@ -29,9 +29,9 @@ void writeHeader(TextLineReader& input, TextLineWriter& output, long long& rowsB
 
 void assembleAppendedColumn(const WorkFolder& work, long long& rowsBeforeData,
                             std::string_view description) {
-    TextLineReader input(work.file("Input.~"), TextSource::OwnUtf8);
-    TextLineReader estimates(work.file("Out.~"), TextSource::OwnUtf8);
-    TextLineWriter output(work.file("Output.~"));
+    TextLineReader input(work.file(temporary::input), TextSource::OwnUtf8);
+    TextLineReader estimates(work.file(temporary::estimates), TextSource::OwnUtf8);
+    TextLineWriter output(work.file(temporary::output));
     writeHeader(input, output, rowsBeforeData, description);
     std::string line;
     std::string estimate;
@@ -51,8 +51,8 @@ void assembleAppendedColumn(const WorkFolder& work, long long& rowsBeforeData,
 
 void assembleConversionInput(const WorkFolder& work, long long& rowsBeforeData,
                              std::string_view description) {
-    const std::filesystem::path inputPath = work.file("Input.~");
-    const std::filesystem::path outputPath = work.file("Output.~");
+    const std::filesystem::path inputPath = work.file(temporary::input);
+    const std::filesystem::path outputPath = work.file(temporary::output);
     {
         TextLineReader input(inputPath, TextSource::OwnUtf8);
         TextLineWriter output(outputPath);
@@ -66,7 +66,7 @@ void assembleConversionInput(const WorkFolder& work, long long& rowsBeforeData,
         output.close();
     }
     std::filesystem::remove(inputPath);
-    std::filesystem::rename(outputPath, work.path() / "Input.~");
+    std::filesystem::rename(outputPath, work.path() / temporary::input);
 }
 
 } // namespace climora

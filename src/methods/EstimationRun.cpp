@@ -1,6 +1,6 @@
 #include "methods/EstimationRun.h"
 
-#include "app/TextFile.h"
+#include "base/TextFile.h"
 #include "methods/EstimationAssembly.h"
 #include "pipeline/Conversion.h"
 #include "pipeline/DataRows.h"
@@ -15,7 +15,7 @@ namespace {
 // The pass over the data rows; false when it stopped on a reported problem.
 bool estimateRows(TaskContext& context, RowEstimator& estimator, int decimals) {
     DataRows rows(context, DataRows::Mode::Replay);
-    TextLineWriter out(context.work.file("Out.~"));
+    TextLineWriter out(context.work.file(temporary::estimates));
     std::string failure;
     std::string line;
     while (rows.next()) {

@@ -1,6 +1,6 @@
 #include "methods/FieldNumbers.h"
 
-#include "app/NumberText.h"
+#include "base/NumberText.h"
 
 namespace climora {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Messenger.h"
+#include "base/Messenger.h"
 #include "input/ColumnSpec.h"
 
 #include <string>

@@ -1,8 +1,6 @@
 #pragma once
 
 #include <filesystem>
-#include <string>
-#include <vector>
 
 namespace climora {
 
@@ -12,25 +10,6 @@ class DesktopOpener {
   public:
     virtual ~DesktopOpener() = default;
     virtual bool open(const std::filesystem::path& document) = 0;
-};
-
-// Records what it was asked to open and answers from a script (tests, batch).
-class ScriptedDesktopOpener : public DesktopOpener {
-  public:
-    explicit ScriptedDesktopOpener(std::vector<bool> answers = {}) : answers_(std::move(answers)) {}
-
-    bool open(const std::filesystem::path& document) override {
-        opened.push_back(document);
-        if (next_ < answers_.size())
-            return answers_[next_++];
-        return false;
-    }
-
-    std::vector<std::filesystem::path> opened;
-
-  private:
-    std::vector<bool> answers_;
-    std::size_t next_ = 0;
 };
 
 } // namespace climora

@@ -1,9 +1,11 @@
 #include "output/LoadBack.h"
 
+#include "base/WorkFolder.h"
+
 namespace climora {
 
 LoadedBack loadBack(std::vector<std::string> outputLines) {
-    return LoadedBack{std::string(loadedBackInputName), std::move(outputLines)};
+    return LoadedBack{std::string(temporary::output), std::move(outputLines)};
 }
 
 } // namespace climora

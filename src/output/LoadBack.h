@@ -6,9 +6,6 @@
 
 namespace climora {
 
-// The input name shown after the output has been loaded back.
-inline constexpr std::string_view loadedBackInputName = "Output.~";
-
 // What "Load back to input panel" puts in place: the input name, the input
 // panel's new lines and an empty output panel. The column slots,
 // the rows-before-data count and the task stay as they are.

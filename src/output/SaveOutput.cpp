@@ -1,6 +1,6 @@
 #include "output/SaveOutput.h"
 
-#include "app/TextFile.h"
+#include "base/TextFile.h"
 #include "input/InputFile.h"
 
 namespace climora {

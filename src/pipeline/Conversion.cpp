@@ -1,6 +1,7 @@
 #include "pipeline/Conversion.h"
 
-#include "app/TextFile.h"
+#include "base/TextFile.h"
+#include "input/Task.h"
 #include "pipeline/Calendar.h"
 #include "pipeline/DataRows.h"
 #include "pipeline/FixedText.h"
@@ -69,11 +70,7 @@ void appendAgroviaLine(std::string& text, const WeatherRecord& record, int dayOf
 
 // Tasks 4 to 7 hand in one estimate per row, which replaces the column's value.
 int estimatedVariable(int task) {
-    if (task == 4 || task == 5)
-        return Solar;
-    if (task == 6 || task == 7)
-        return ET;
-    return NoVariable;
+    return taskTraits(task).estimatedVariable;
 }
 
 } // namespace
@@ -135,10 +132,10 @@ void convertRearrange(TaskContext& context) {
     }
     std::optional<TextLineReader> estimateFile;
     if (estimatedVariable(context.state.task) != NoVariable)
-        estimateFile.emplace(context.work.file("Out.~"), TextSource::OwnUtf8);
-    TextLineWriter output(context.work.file("Output.~"));
+        estimateFile.emplace(context.work.file(temporary::estimates), TextSource::OwnUtf8);
+    TextLineWriter output(context.work.file(temporary::output));
     {
-        TextLineReader input(context.work.file("Input.~"), TextSource::OwnUtf8);
+        TextLineReader input(context.work.file(temporary::input), TextSource::OwnUtf8);
         writeAgroviaHeader(context, input, output);
     }
     bool dated = writeAgroviaRows(context, estimateFile, output, factors);

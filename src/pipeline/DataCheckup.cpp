@@ -1,6 +1,7 @@
 #include "pipeline/DataCheckup.h"
 
-#include "app/TextFile.h"
+#include "base/TextFile.h"
+#include "input/Task.h"
 #include "pipeline/Calendar.h"
 #include "pipeline/Conversion.h"
 #include "pipeline/DataRows.h"
@@ -148,14 +149,14 @@ void writeReportHeader(TextLineWriter& report, bool doyMode) {
 
 // The outcome of a pass that went through every row.
 CheckupResult announce(TaskContext& context, bool suspicious) {
-    bool taskThree = context.state.task == 3;
+    bool taskThree = context.state.task == task::checkData;
     if (suspicious) {
         context.state.abort = true;
         context.messenger.tone(Tone::Error);
         context.messenger.warning(taskThree
                                       ? "Data erros are spotted!"
                                       : "Data erros are spotted. Correct them and process again.");
-        context.panel.loadFile(context.work.file("Output.~"));
+        context.panel.loadFile(context.work.file(temporary::output));
         return CheckupResult::Suspicious;
     }
     if (taskThree) {
@@ -179,7 +180,7 @@ CheckupResult dataCheckup(TaskContext& context) {
         return fail(context, "Unit of Tmax and Tmin should be the same.");
     bool doyMode = spec.holds(DOY) || spec.holds(YYDOY);
 
-    TextLineWriter report(context.work.file("Output.~"));
+    TextLineWriter report(context.work.file(temporary::output));
     writeReportHeader(report, doyMode);
     bool suspicious = false;
     const char* problem = nullptr;

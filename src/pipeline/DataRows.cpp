@@ -8,21 +8,20 @@
 namespace climora {
 namespace {
 
-constexpr const char* recordingName = "Rows.~";
 constexpr std::size_t rowsPerBlock = 8192;
 
 } // namespace
 
 DataRows::DataRows(TaskContext& context, Mode mode)
     : context_(context), columns_(static_cast<std::size_t>(context.spec.columnCount)),
-      recordingPath_(context.work.file(recordingName)) {
+      recordingPath_(context.work.file(temporary::rows)) {
     if (mode == Mode::Replay && columns_ > 0) {
         recording_ = std::fopen(recordingPath_.c_str(), "rb");
         replaying_ = recording_ != nullptr;
         if (replaying_)
             return;
     }
-    text_.emplace(context.work.file("Input.~"), TextSource::OwnUtf8);
+    text_.emplace(context.work.file(temporary::input), TextSource::OwnUtf8);
     std::string line;
     for (long long i = 0; i < context.state.rowsBeforeData && text_->next(line); ++i) {
     }
@@ -46,7 +45,7 @@ DataRows::~DataRows() {
 
 void DataRows::discardRecording(const WorkFolder& work) {
     std::error_code ignored;
-    std::filesystem::remove(work.file(recordingName), ignored);
+    std::filesystem::remove(work.file(temporary::rows), ignored);
 }
 
 bool DataRows::next() {

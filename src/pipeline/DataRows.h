@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/TextFile.h"
+#include "base/TextFile.h"
 #include "pipeline/NumberReader.h"
 #include "pipeline/TaskContext.h"
 

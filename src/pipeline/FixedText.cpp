@@ -1,6 +1,6 @@
 #include "pipeline/FixedText.h"
 
-#include "app/NumberText.h"
+#include "base/NumberText.h"
 
 #include <array>
 #include <charconv>

@@ -1,7 +1,7 @@
 #include "pipeline/NumberReader.h"
 
-#include "app/NumberText.h"
-#include "app/TextFile.h"
+#include "base/NumberText.h"
+#include "base/TextFile.h"
 
 #include <array>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "pipeline/OutputPanel.h"
 
-#include "app/TextFile.h"
+#include "base/TextFile.h"
 
 #include <algorithm>
 #include <stdexcept>

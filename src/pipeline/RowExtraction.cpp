@@ -1,7 +1,7 @@
 #include "pipeline/RowExtraction.h"
 
-#include "app/NumberText.h"
-#include "app/TextFile.h"
+#include "base/NumberText.h"
+#include "base/TextFile.h"
 #include "pipeline/FixedText.h"
 #include "pipeline/NumberReader.h"
 #include "tools/CleanData.h"
@@ -124,7 +124,7 @@ long long missingValueSign(const std::string& text) {
 }
 
 void removeEndNotes(TaskContext& context) {
-    std::filesystem::path input = context.work.file("Input.~");
+    std::filesystem::path input = context.work.file(temporary::input);
     std::optional<std::uintmax_t> notesStart;
     {
         TextLineReader reader(input, TextSource::OwnUtf8);
@@ -219,16 +219,16 @@ void showMissingValues(TaskContext& context, const std::filesystem::path& report
     context.state.abort = true;
     context.panel.loadFile(reportFile);
     context.messenger.reportError("Missing values are found. Correct the data first.");
-    std::filesystem::remove(context.work.file("Input.~"));
+    std::filesystem::remove(context.work.file(temporary::input));
 }
 
 } // namespace
 
 void extractDataRows(TaskContext& context, const MissingValueSettings& settings) {
     long long sign = settings.enabled ? missingValueSign(settings.sign) : 0;
-    std::filesystem::path input = context.work.file("Input.~");
-    std::filesystem::path output = context.work.file("Output.~");
-    std::filesystem::path reportFile = context.work.file("Report.~");
+    std::filesystem::path input = context.work.file(temporary::input);
+    std::filesystem::path output = context.work.file(temporary::output);
+    std::filesystem::path reportFile = context.work.file(temporary::report);
     MissingValueCheck missingValues(reportFile, context.state.columnCount);
     {
         TextLineReader reader(input, TextSource::OwnUtf8);

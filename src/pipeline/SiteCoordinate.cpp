@@ -1,6 +1,6 @@
 #include "pipeline/SiteCoordinate.h"
 
-#include "app/NumberText.h"
+#include "base/NumberText.h"
 
 #include <cmath>
 #include <vector>

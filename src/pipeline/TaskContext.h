@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/ActivityGauge.h"
-#include "app/Messenger.h"
-#include "app/WorkFolder.h"
+#include "base/ActivityGauge.h"
+#include "base/Messenger.h"
+#include "base/WorkFolder.h"
 #include "input/ColumnSpec.h"
-#include "methods/EstimationSettings.h"
+#include "pipeline/EstimationSettings.h"
 #include "pipeline/OutputPanel.h"
 #include "pipeline/RunState.h"
 #include "pipeline/WeatherRecord.h"

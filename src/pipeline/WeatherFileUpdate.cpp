@@ -1,7 +1,6 @@
 #include "pipeline/WeatherFileUpdate.h"
 
-#include "app/TextFile.h"
-#include "app/WorkFolder.h"
+#include "base/TextFile.h"
 #include "pipeline/WeatherFileUpdateMerge.h"
 
 #include <filesystem>
@@ -18,17 +17,6 @@ bool isReadOnly(const fs::path& file) {
     constexpr fs::perms anyWrite =
         fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
     return !ec && (perms & anyWrite) == fs::perms::none;
-}
-
-std::optional<std::string> chooseFile(const std::string& startFolder, FileDialogs& dialogs) {
-    FileDialogRequest request;
-    request.title = std::string(updateDialogTitle);
-    request.startFolder = startFolder;
-    request.filter = std::string(updateDialogFilter);
-    std::optional<FileChoice> choice = dialogs.openFile(request);
-    if (!choice)
-        return std::nullopt;
-    return choice->path;
 }
 
 // The existing file's lines; throws UpdateStopped when it cannot be used.
@@ -74,31 +62,26 @@ std::optional<std::vector<std::string>> newVersion(const std::vector<std::string
 
 } // namespace
 
+fs::path absoluteOrAsGiven(const fs::path& file) {
+    std::error_code ec;
+    fs::path absolute = fs::absolute(file, ec);
+    return ec ? file : absolute;
+}
+
 std::string updatedMessage(const std::string& fileName) {
     return fileName + " is now updated. The origina file is renamed to '" + fileName + ".old.'";
 }
 
-UpdateOutcome updateAgroviaWeatherFile(const std::vector<std::string>& outputLines, int task,
-                                       FrameState& frame, FileDialogs& dialogs,
-                                       Messenger& messenger) {
+UpdateOutcome updateAgroviaWeatherFile(const std::vector<std::string>& outputLines,
+                                       const fs::path& chosen, Messenger& messenger) {
     ReplaceSteps steps;
-    return updateAgroviaWeatherFile(outputLines, task, frame, dialogs, messenger, steps);
+    return updateAgroviaWeatherFile(outputLines, chosen, messenger, steps);
 }
 
-UpdateOutcome updateAgroviaWeatherFile(const std::vector<std::string>& outputLines, int task,
-                                       FrameState& frame, FileDialogs& dialogs,
-                                       Messenger& messenger, ReplaceSteps& steps) {
-    if (task != addToExistingFileTask && frame.updateNoticePending) {
-        messenger.information(std::string(updateNoticeMessage));
-        frame.updateNoticePending = false;
-    }
-    std::optional<std::string> chosen = chooseFile(frame.defaultOutputFolder, dialogs);
-    if (!chosen)
-        return UpdateOutcome::Cancelled;
-    std::error_code ec;
-    fs::path file = fs::absolute(*chosen, ec);
-    if (ec)
-        file = *chosen;
+UpdateOutcome updateAgroviaWeatherFile(const std::vector<std::string>& outputLines,
+                                       const fs::path& chosen, Messenger& messenger,
+                                       ReplaceSteps& steps) {
+    fs::path file = absoluteOrAsGiven(chosen);
 
     UpdateOutcome outcome = UpdateOutcome::Updated;
     std::optional<std::vector<std::string>> lines;
@@ -118,7 +101,6 @@ UpdateOutcome updateAgroviaWeatherFile(const std::vector<std::string>& outputLin
     }
     // Told only once the file has really been replaced.
     messenger.notify(updatedMessage(file.filename().string()));
-    frame.defaultOutputFolder = folderText(file.parent_path());
     return UpdateOutcome::Updated;
 }
 

@@ -1,17 +1,16 @@
 #pragma once
 
-#include "app/AppFrame.h"
-#include "app/FileDialogs.h"
-#include "app/Messenger.h"
+#include "base/FileDialogs.h"
+#include "base/FrameState.h"
+#include "base/Messenger.h"
 #include "pipeline/WeatherFileUpdateReplace.h"
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace climora {
-
-inline constexpr int addToExistingFileTask = 2;
 
 inline constexpr std::string_view updateNoticeMessage =
     "The data must comply to the format for Agrovia.";
@@ -34,19 +33,20 @@ enum class UpdateOutcome {
     ReplaceFailed, // replacing the file failed; the file is as it was
 };
 
-// "Update Agrovia weather file", also run at the end of a task 2 Process run.
-// Appends the output panel's days after the chosen file's last day to that
-// file, keeping its previous version as N.old. Reads the update-notice flag
-// and the default output folder of `frame` and changes them in memory only.
-// All messages go through `messenger`; nothing is thrown for problems of the
-// files involved.
-UpdateOutcome updateAgroviaWeatherFile(const std::vector<std::string>& outputLines, int task,
-                                       FrameState& frame, FileDialogs& dialogs,
-                                       Messenger& messenger);
+// "Update Agrovia weather file" once the user has chosen the file (the front
+// ends ask for it and remember its folder). Appends the output panel's days
+// after the chosen file's last day to that file, keeping its previous version
+// as N.old. All messages go through `messenger`; nothing is thrown for
+// problems of the files involved. Never gives Cancelled.
+UpdateOutcome updateAgroviaWeatherFile(const std::vector<std::string>& outputLines,
+                                       const std::filesystem::path& chosen, Messenger& messenger);
 // The same with the file-system steps of the final replacement supplied.
-UpdateOutcome updateAgroviaWeatherFile(const std::vector<std::string>& outputLines, int task,
-                                       FrameState& frame, FileDialogs& dialogs,
-                                       Messenger& messenger, ReplaceSteps& steps);
+UpdateOutcome updateAgroviaWeatherFile(const std::vector<std::string>& outputLines,
+                                       const std::filesystem::path& chosen, Messenger& messenger,
+                                       ReplaceSteps& steps);
+
+// The chosen file as an absolute path (as given when that fails).
+std::filesystem::path absoluteOrAsGiven(const std::filesystem::path& file);
 
 // The message of a finished update, for the file name N with extension.
 std::string updatedMessage(const std::string& fileName);

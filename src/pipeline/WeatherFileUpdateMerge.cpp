@@ -1,6 +1,6 @@
 #include "pipeline/WeatherFileUpdateMerge.h"
 
-#include "app/NumberText.h"
+#include "base/NumberText.h"
 #include "pipeline/Calendar.h"
 #include "pipeline/NumberReader.h"
 

@@ -1,6 +1,6 @@
 #include "prefs/DefaultFolders.h"
 
-#include "app/OptionFile.h"
+#include "prefs/OptionFile.h"
 
 #include <exception>
 

@@ -1,6 +1,6 @@
 #include "templates/DataTemplate.h"
 
-#include "app/NumberText.h"
+#include "base/NumberText.h"
 
 #include <limits>
 

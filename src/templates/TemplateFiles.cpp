@@ -1,6 +1,6 @@
 #include "templates/TemplateFiles.h"
 
-#include "app/TextFile.h"
+#include "base/TextFile.h"
 
 namespace climora {
 namespace fs = std::filesystem;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/WorkFolder.h"
+#include "base/WorkFolder.h"
 
 #include <filesystem>
 #include <optional>
@@ -16,8 +16,6 @@ inline constexpr std::string_view lastSessionTemplateFile = "Last Session Templa
 // Backups that exist only while the settings file is being rewritten.
 inline constexpr std::string_view settingsBackupFile = "TemplateSettings.old"; // save, delete
 inline constexpr std::string_view renameBackupFile = "TemplateOld.clx";        // rename
-// The new list is written here first; a temporary, so a leftover is cleaned up.
-inline constexpr std::string_view listScratchFile = "TemplateList.~";
 
 // How the template files are written whole (UTF-8). Tests put a failing
 // writer in its place to see that a broken write loses nothing.

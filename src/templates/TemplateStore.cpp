@@ -1,6 +1,6 @@
 #include "templates/TemplateStore.h"
 
-#include "app/TextFile.h"
+#include "base/TextFile.h"
 #include "templates/TemplateNames.h"
 
 #include <algorithm>
@@ -40,7 +40,7 @@ std::vector<std::string> TemplateStore::loadNames() const {
 void TemplateStore::saveNames(const std::vector<std::string>& names) const {
     // Written beside the list and moved over it, so that a failed write
     // leaves the old list whole.
-    std::filesystem::path scratch = folder_.path() / listScratchFile;
+    std::filesystem::path scratch = folder_.path() / temporary::templateList;
     std::error_code ec;
     try {
         writes_.writeLines(scratch, names);

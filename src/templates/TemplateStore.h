@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/Messenger.h"
-#include "app/WorkFolder.h"
+#include "base/Messenger.h"
+#include "base/WorkFolder.h"
 #include "input/ColumnSlots.h"
 #include "templates/DataTemplate.h"
 #include "templates/TemplateFiles.h"

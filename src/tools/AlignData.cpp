@@ -1,6 +1,6 @@
 #include "tools/AlignData.h"
 
-#include "app/TextFile.h"
+#include "base/TextFile.h"
 #include "tools/DataNumbers.h"
 
 #include <filesystem>
@@ -42,7 +42,7 @@ bool alignInputData(const InputPanelData& panel, ToolContext& context) {
     context.gauge.hide();
     context.replacePanel(std::move(*aligned));
     std::error_code ignored;
-    std::filesystem::remove(context.work.file(inputTempName), ignored);
+    std::filesystem::remove(context.work.file(temporary::input), ignored);
     context.messenger.tone(Tone::Exclamation);
     return true;
 }

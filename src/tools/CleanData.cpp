@@ -1,6 +1,6 @@
 #include "tools/CleanData.h"
 
-#include "app/TextFile.h"
+#include "base/TextFile.h"
 
 namespace climora {
 

@@ -1,7 +1,7 @@
 #include "tools/CleanDataCommand.h"
 
-#include "app/NumberText.h"
-#include "app/TextFile.h"
+#include "base/NumberText.h"
+#include "base/TextFile.h"
 #include "tools/CleanData.h"
 
 #include <filesystem>
@@ -9,10 +9,10 @@
 namespace climora {
 
 bool cleanDataExplanationWanted(const WorkFolder& work) {
-    if (!work.exists(cleanDataMarkerName))
+    if (!work.exists(temporary::cleanDataMarker))
         return true;
     try {
-        std::vector<std::string> lines = readTextLines(work.file(cleanDataMarkerName));
+        std::vector<std::string> lines = readTextLines(work.file(temporary::cleanDataMarker));
         if (lines.empty())
             return true;
         std::optional<long long> choice = parseInteger(trimBlanks(lines.front()));
@@ -25,7 +25,7 @@ bool cleanDataExplanationWanted(const WorkFolder& work) {
 void cleanDataMessage(const WorkFolder& work, CleanDataExplanation& explanation) {
     std::optional<bool> dontShowAgain = explanation.show();
     if (dontShowAgain)
-        writeTextLines(work.file(cleanDataMarkerName), {*dontShowAgain ? "0" : "1"});
+        writeTextLines(work.file(temporary::cleanDataMarker), {*dontShowAgain ? "0" : "1"});
 }
 
 bool cleanInputData(const InputPanelData& panel, ToolContext& context,
@@ -46,16 +46,16 @@ bool cleanInputData(const InputPanelData& panel, ToolContext& context,
     bool done = runToolStep(context, [&] {
         long long headerRows = headerRowCount(panel.rowsText);
         saveInputPanel(work, panel.lines);
-        cleanDataFile(work.file(inputTempName), work.file(outputTempName), headerRows,
+        cleanDataFile(work.file(temporary::input), work.file(temporary::output), headerRows,
                       context.gauge);
-        cleaned = readTextLines(work.file(outputTempName));
+        cleaned = readTextLines(work.file(temporary::output));
     });
     std::error_code ignored;
-    std::filesystem::remove(work.file(inputTempName), ignored);
+    std::filesystem::remove(work.file(temporary::input), ignored);
     if (!done)
         return false;
     context.replacePanel(std::move(cleaned));
-    std::filesystem::remove(work.file(outputTempName), ignored);
+    std::filesystem::remove(work.file(temporary::output), ignored);
     context.messenger.tone(Tone::Exclamation);
     return true;
 }

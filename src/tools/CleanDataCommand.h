@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/WorkFolder.h"
+#include "base/WorkFolder.h"
 #include "tools/ToolCommand.h"
 
 #include <optional>
@@ -35,10 +35,8 @@ inline constexpr const char* cleanDataExplanationText =
     "This procedure removes all non-value characters (e.g., quality control flags) in the data.";
 inline constexpr const char* cleanDataDontShowAgain = "Don't show me again.";
 
-// The marker that keeps the choice not to show the explanation again. Being
-// a temporary, it goes with the others at each start and exit.
-inline constexpr std::string_view cleanDataMarkerName = "DSMA1.~";
-
+// temporary::cleanDataMarker keeps the choice not to show the explanation
+// again. Being a temporary, it goes with the others at each start and exit.
 // False only when the marker's first line holds the integer 0.
 bool cleanDataExplanationWanted(const WorkFolder& work);
 

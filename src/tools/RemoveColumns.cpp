@@ -1,6 +1,6 @@
 #include "tools/RemoveColumns.h"
 
-#include "app/TextFile.h"
+#include "base/TextFile.h"
 #include "tools/DataNumbers.h"
 
 namespace climora {

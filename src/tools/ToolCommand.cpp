@@ -1,7 +1,8 @@
 #include "tools/ToolCommand.h"
 
-#include "app/NumberText.h"
-#include "app/TextFile.h"
+#include "base/Command.h"
+#include "base/NumberText.h"
+#include "base/TextFile.h"
 
 #include <stdexcept>
 
@@ -19,18 +20,19 @@ long long headerRowCount(const std::string& rowsText) {
 }
 
 bool runToolStep(ToolContext& context, const std::function<void()>& step) {
-    try {
-        step();
-        return true;
-    } catch (const std::exception& failure) {
-        context.gauge.hide();
-        context.messenger.reportError(failure.what());
-        return false;
-    }
+    // The gauge goes before the error box appears.
+    return runCommand(context.messenger, [&] {
+        try {
+            step();
+        } catch (...) {
+            context.gauge.hide();
+            throw;
+        }
+    });
 }
 
 void saveInputPanel(const WorkFolder& work, const std::vector<std::string>& lines) {
-    writeTextLines(work.file(inputTempName), lines);
+    writeTextLines(work.file(temporary::input), lines);
 }
 
 void rewriteDataRows(const std::filesystem::path& input, const std::filesystem::path& output,
@@ -59,8 +61,9 @@ rewritePanelRows(const InputPanelData& panel, ToolContext& context,
         long long headerRows = headerRowCount(panel.rowsText);
         saveInputPanel(work, panel.lines);
         context.gauge.show();
-        rewriteDataRows(work.file(inputTempName), work.file(outputTempName), headerRows, rewrite);
-        result = readTextLines(work.file(outputTempName));
+        rewriteDataRows(work.file(temporary::input), work.file(temporary::output), headerRows,
+                        rewrite);
+        result = readTextLines(work.file(temporary::output));
     });
     if (!done)
         return std::nullopt;

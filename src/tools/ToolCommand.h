@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/ActivityGauge.h"
-#include "app/Messenger.h"
-#include "app/WorkFolder.h"
+#include "base/ActivityGauge.h"
+#include "base/Messenger.h"
+#include "base/WorkFolder.h"
 
 #include <filesystem>
 #include <functional>
@@ -30,9 +30,6 @@ struct ToolContext {
     ActivityGauge& gauge;
     ReplacePanelLines replacePanel;
 };
-
-inline constexpr std::string_view inputTempName = "Input.~";
-inline constexpr std::string_view outputTempName = "Output.~";
 
 inline constexpr const char* openFileFirst = "Open a file first.";
 inline constexpr const char* rowsNotSpecified =

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "app/RecordingMessenger.h"
 #include "explorer/ExplorerHost.h"
+#include "testing/RecordingMessenger.h"
+#include "testing/ScriptedFileDialogs.h"
 
 #include <string>
 #include <vector>

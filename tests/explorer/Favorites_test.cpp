@@ -1,7 +1,7 @@
 #include "explorer/Favorites.h"
 
-#include "app/RecordingMessenger.h"
-#include "app/TextFile.h"
+#include "base/TextFile.h"
+#include "testing/RecordingMessenger.h"
 #include "testing/TempFolder.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "app/TextFile.h"
+#include "base/TextFile.h"
 #include "formats/ApsimWeatherFile.h"
 #include "formats/DssatWeatherFile.h"
 #include "formats/LayoutFile.h"

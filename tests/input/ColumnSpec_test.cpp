@@ -1,6 +1,6 @@
-#include "app/RecordingMessenger.h"
 #include "input/ColumnSpec.h"
 #include "input/InputFile.h"
+#include "testing/RecordingMessenger.h"
 
 #include <gtest/gtest.h>
 

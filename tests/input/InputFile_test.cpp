@@ -1,5 +1,6 @@
-#include "app/RecordingMessenger.h"
 #include "input/InputFile.h"
+#include "testing/RecordingMessenger.h"
+#include "testing/ScriptedFileDialogs.h"
 #include "testing/TempFolder.h"
 
 #include <gtest/gtest.h>

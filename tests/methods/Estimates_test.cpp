@@ -3,9 +3,9 @@
 #include "methods/SolarFromSunshine.h"
 #include "methods/SolarFromTemperature.h"
 
-#include "app/NumberText.h"
-#include "app/RecordingMessenger.h"
+#include "base/NumberText.h"
 #include "input/Variables.h"
+#include "testing/RecordingMessenger.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "app/RecordingMessenger.h"
-#include "app/TextFile.h"
-#include "pipeline/ProcessRun.h"
+#include "base/TextFile.h"
+#include "process/ProcessRun.h"
+#include "testing/RecordingMessenger.h"
 #include "testing/TempFolder.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "methods/SolarGeometry.h"
 
-#include "app/NumberText.h"
+#include "base/NumberText.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

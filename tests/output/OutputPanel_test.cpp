@@ -1,8 +1,10 @@
-#include "app/RecordingMessenger.h"
-#include "app/TextFile.h"
+#include "base/TextFile.h"
 #include "output/LoadBack.h"
 #include "output/SaveOutput.h"
 #include "output/SpreadsheetHandOff.h"
+#include "testing/RecordingMessenger.h"
+#include "testing/ScriptedDesktopOpener.h"
+#include "testing/ScriptedFileDialogs.h"
 #include "testing/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -34,7 +36,7 @@ TEST(SaveSuggestion, CutsBeforeTheFirstDotAndDropsTheFolder) {
     EXPECT_EQ(suggestedOutputName("site2005.txt"), "site2005");
     EXPECT_EQ(suggestedOutputName("/x/y.z/a.b.txt"), "a");
     EXPECT_EQ(suggestedOutputName("noextension"), "");
-    EXPECT_EQ(suggestedOutputName(std::string(loadedBackInputName)), "Output");
+    EXPECT_EQ(suggestedOutputName(std::string(temporary::output)), "Output");
 }
 
 // A name without extension takes the selected filter's; any other is kept.

@@ -13,9 +13,16 @@ using climora::testing::runBatch;
 using climora::testing::TempFolder;
 using climora::testing::writeBytes;
 
-TEST(BatchCases, EveryCaseGivesItsExpectedOutputMessagesAndStatus) {
-    climora::testing::expectEveryCase(fs::path(CLIMORA_TESTS_DIR) / "pipeline" / "cases");
+class BatchCase : public ::testing::TestWithParam<fs::path> {};
+
+TEST_P(BatchCase, GivesItsExpectedOutputMessagesAndStatus) {
+    climora::testing::expectCase(GetParam());
 }
+
+INSTANTIATE_TEST_SUITE_P(Pipeline, BatchCase,
+                         ::testing::ValuesIn(climora::testing::caseFolders(
+                             fs::path(CLIMORA_TESTS_DIR) / "pipeline" / "cases")),
+                         climora::testing::caseTestName);
 
 TEST(BatchCases, WritesTheOutputFileOnlyWhenTheRunGivesAText) {
     TempFolder scratch;

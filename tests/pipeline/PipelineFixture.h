@@ -1,11 +1,11 @@
 #pragma once
 
-#include "app/RecordingMessenger.h"
-#include "app/WorkFolder.h"
+#include "base/WorkFolder.h"
 #include "input/ColumnSpec.h"
 #include "pipeline/OutputPanel.h"
 #include "pipeline/TaskContext.h"
 #include "testing/CountingGauge.h"
+#include "testing/RecordingMessenger.h"
 #include "testing/TempFolder.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "app/NumberText.h"
-#include "app/TextFile.h"
+#include "base/NumberText.h"
+#include "base/TextFile.h"
 #include "pipeline/Calendar.h"
 #include "pipeline/FixedText.h"
 #include "pipeline/RowParser.h"

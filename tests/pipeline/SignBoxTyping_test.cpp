@@ -1,5 +1,5 @@
-#include "app/RecordingMessenger.h"
 #include "pipeline/RowExtraction.h"
+#include "testing/RecordingMessenger.h"
 
 #include <gtest/gtest.h>
 

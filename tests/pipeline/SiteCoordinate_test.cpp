@@ -1,6 +1,6 @@
-#include "app/RecordingMessenger.h"
 #include "pipeline/OutputPanel.h"
 #include "pipeline/SiteCoordinate.h"
+#include "testing/RecordingMessenger.h"
 #include "testing/TempFolder.h"
 
 #include <gtest/gtest.h>

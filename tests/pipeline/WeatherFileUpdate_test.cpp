@@ -1,8 +1,10 @@
-#include "app/RecordingMessenger.h"
-#include "app/TextFile.h"
+#include "base/TextFile.h"
+#include "output/WeatherFileUpdateCommand.h"
 #include "pipeline/WeatherFileUpdate.h"
 #include "pipeline/WeatherFileUpdateMerge.h"
 #include "testing/BatchRunner.h"
+#include "testing/RecordingMessenger.h"
+#include "testing/ScriptedFileDialogs.h"
 #include "testing/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -96,7 +98,7 @@ struct UpdateFixture : ::testing::Test {
 
     UpdateOutcome update(const Lines& outputLines, int task = 2) {
         dialogs.nextOpen = FileChoice{target.string(), 1};
-        return updateAgroviaWeatherFile(outputLines, task, frame, dialogs, messenger, steps);
+        return updateWeatherFileCommand(outputLines, task, frame, dialogs, messenger, steps);
     }
 
     Lines updatedEvents() const {
@@ -236,14 +238,14 @@ TEST_F(UpdateFixture, NewFileKeepsThePermissionsOfTheOld) {
 // ---- The one-time notice and the dialog ----
 
 TEST_F(UpdateFixture, NoticeOnlyOutsideTask2AndOnlyOnce) {
-    EXPECT_EQ(updateAgroviaWeatherFile({}, 2, frame, dialogs, messenger, steps),
+    EXPECT_EQ(updateWeatherFileCommand({}, 2, frame, dialogs, messenger, steps),
               UpdateOutcome::Cancelled);
     EXPECT_TRUE(messenger.events().empty());
     EXPECT_TRUE(frame.updateNoticePending);
 
-    EXPECT_EQ(updateAgroviaWeatherFile({}, 1, frame, dialogs, messenger, steps),
+    EXPECT_EQ(updateWeatherFileCommand({}, 1, frame, dialogs, messenger, steps),
               UpdateOutcome::Cancelled);
-    EXPECT_EQ(updateAgroviaWeatherFile({}, 3, frame, dialogs, messenger, steps),
+    EXPECT_EQ(updateWeatherFileCommand({}, 3, frame, dialogs, messenger, steps),
               UpdateOutcome::Cancelled);
     EXPECT_EQ(messenger.events(),
               (Lines{"information: The data must comply to the format for Agrovia."}));

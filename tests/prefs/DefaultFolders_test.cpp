@@ -1,8 +1,9 @@
-#include "app/AppFrame.h"
-#include "app/RecordingMessenger.h"
-#include "app/TextFile.h"
+#include "base/TextFile.h"
 #include "input/InputFile.h"
 #include "prefs/DefaultFolders.h"
+#include "prefs/StartUp.h"
+#include "testing/RecordingMessenger.h"
+#include "testing/ScriptedFileDialogs.h"
 #include "testing/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -21,7 +22,7 @@ struct StartedProgram {
     ScopedDataHome home;
     TempFolder install;
     RecordingMessenger messenger;
-    FrameState frame = startUp(install.path(), messenger);
+    FrameState frame = startUp(install.path(), messenger).frame;
     const WorkFolder& work() const { return *frame.workFolder; }
     std::filesystem::path optionFile() const { return home.workFolder() / "Option.clx"; }
 };
@@ -93,6 +94,6 @@ TEST(DefaultFolders, OpeningAFileMovesOnlyTheInMemoryInputFolder) {
     EXPECT_EQ(readBytes(program.optionFile()), "/stored/in\r\n/stored/out\r\n");
 
     shutDown(frame, Options{});
-    FrameState restarted = startUp(program.install.path(), program.messenger);
+    FrameState restarted = startUp(program.install.path(), program.messenger).frame;
     EXPECT_EQ(restarted.defaultInputFolder, "/stored/in");
 }

@@ -1,5 +1,5 @@
-#include "app/RecordingMessenger.h"
 #include "prefs/FolderChooser.h"
+#include "testing/RecordingMessenger.h"
 #include "testing/TempFolder.h"
 
 #include <gtest/gtest.h>

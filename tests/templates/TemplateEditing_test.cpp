@@ -1,6 +1,6 @@
-#include "app/RecordingMessenger.h"
 #include "templates/TemplateEditing.h"
 #include "templates/TemplateTestFiles.h"
+#include "testing/RecordingMessenger.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/TextFile.h"
-#include "app/WorkFolder.h"
+#include "base/TextFile.h"
+#include "base/WorkFolder.h"
 #include "input/ColumnSlots.h"
 #include "templates/TemplateFiles.h"
 #include "testing/TempFolder.h"

@@ -1,37 +1,52 @@
 #include "testing/BatchRunner.h"
 
-#include "app/TextFile.h"
+#include "base/TextFile.h"
+#include "batch/BatchRun.h"
 #include "testing/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
+#include <cstdio>
 #include <cstdlib>
-#include <sys/wait.h>
+#include <optional>
 
 namespace climora::testing {
 namespace fs = std::filesystem;
 
 namespace {
 
-std::string quoted(const std::string& text) {
-    std::string out = "'";
-    for (char c : text)
-        out += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return out + "'";
-}
+// The working directory and TMPDIR of one run, restored afterwards.
+class RunSurroundings {
+  public:
+    RunSurroundings(const fs::path& folder, const fs::path& temp)
+        : folder_(fs::current_path()), temp_(readTemp()) {
+        fs::current_path(folder);
+        setenv("TMPDIR", temp.c_str(), 1);
+    }
+    ~RunSurroundings() {
+        fs::current_path(folder_);
+        if (temp_)
+            setenv("TMPDIR", temp_->c_str(), 1);
+        else
+            unsetenv("TMPDIR");
+    }
+    RunSurroundings(const RunSurroundings&) = delete;
+    RunSurroundings& operator=(const RunSurroundings&) = delete;
+
+  private:
+    static std::optional<std::string> readTemp() {
+        const char* value = std::getenv("TMPDIR");
+        return value ? std::optional<std::string>(value) : std::nullopt;
+    }
+
+    fs::path folder_;
+    std::optional<std::string> temp_;
+};
 
 std::string fileOr(const fs::path& file, const std::string& fallback) {
     return fs::exists(file) ? readBytes(file) : fallback;
-}
-
-std::vector<fs::path> caseFolders(const fs::path& casesFolder) {
-    std::vector<fs::path> folders;
-    for (const auto& entry : fs::directory_iterator(casesFolder))
-        if (entry.is_directory())
-            folders.push_back(entry.path());
-    std::sort(folders.begin(), folders.end());
-    return folders;
 }
 
 void writeExpected(const fs::path& folder, const BatchRun& run) {
@@ -50,40 +65,54 @@ BatchRun runBatch(const fs::path& folder, const std::vector<std::string>& args,
                   const fs::path& scratch) {
     fs::path temp = scratch / "tmp";
     fs::create_directories(temp);
-    std::string command = "cd " + quoted(folder.string()) + " && TMPDIR=" + quoted(temp.string()) +
-                          " " + quoted(CLIMORA_BATCH_EXE);
-    for (const std::string& arg : args)
-        command += " " + quoted(arg);
-    command += " >" + quoted((scratch / "stdout").string()) + " 2>" +
-               quoted((scratch / "stderr").string());
-    int status = std::system(command.c_str());
+    std::FILE* out = std::fopen((scratch / "stdout").c_str(), "wb");
+    std::FILE* err = std::fopen((scratch / "stderr").c_str(), "wb");
     BatchRun run;
-    run.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    if (out && err) {
+        RunSurroundings surroundings(folder, temp);
+        run.exitStatus = runBatchCommand(args, out, err);
+    }
+    for (std::FILE* file : {out, err})
+        if (file)
+            std::fclose(file);
     run.output = readBytes(scratch / "stdout");
     run.errors = readBytes(scratch / "stderr");
     EXPECT_TRUE(fs::is_empty(temp)) << "the private work folder was left behind";
     return run;
 }
 
-void expectEveryCase(const fs::path& casesFolder,
-                     const std::function<void(const BatchRun&)>& extraCheck) {
-    std::vector<fs::path> folders = caseFolders(casesFolder);
-    ASSERT_FALSE(folders.empty());
-    bool regenerate = std::getenv("CLIMORA_REGENERATE_CASES") != nullptr;
-    for (const fs::path& folder : folders) {
-        SCOPED_TRACE(folder.filename().string());
-        TempFolder scratch;
-        BatchRun run = runBatch(folder, readTextLines(folder / "args"), scratch.path());
-        if (regenerate) {
-            writeExpected(folder, run);
-            continue;
-        }
-        EXPECT_EQ(run.output, readBytes(folder / "expected-output"));
-        EXPECT_EQ(run.errors, fileOr(folder / "expected-stderr", ""));
-        EXPECT_EQ(std::to_string(run.exitStatus) + "\n", fileOr(folder / "expected-exit", "0\n"));
-        if (extraCheck)
-            extraCheck(run);
+std::vector<fs::path> caseFolders(const fs::path& casesFolder) {
+    std::vector<fs::path> folders;
+    for (const auto& entry : fs::directory_iterator(casesFolder))
+        if (entry.is_directory())
+            folders.push_back(entry.path());
+    std::sort(folders.begin(), folders.end());
+    return folders;
+}
+
+std::string caseTestName(const ::testing::TestParamInfo<fs::path>& info) {
+    std::string name = info.param.filename().string();
+    std::replace_if(
+        name.begin(), name.end(),
+        [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
+    return name;
+}
+
+void expectCase(const fs::path& folder, const std::function<void(const BatchRun&)>& extraCheck) {
+    std::vector<std::string> description = readTextLines(folder / "description");
+    ASSERT_EQ(description.size(), 1u) << "a case says what it shows in one line";
+    SCOPED_TRACE(folder.filename().string() + ": " + description.front());
+    TempFolder scratch;
+    BatchRun run = runBatch(folder, readTextLines(folder / "args"), scratch.path());
+    if (std::getenv("CLIMORA_REGENERATE_CASES")) {
+        writeExpected(folder, run);
+        return;
     }
+    EXPECT_EQ(run.output, readBytes(folder / "expected-output"));
+    EXPECT_EQ(run.errors, fileOr(folder / "expected-stderr", ""));
+    EXPECT_EQ(std::to_string(run.exitStatus) + "\n", fileOr(folder / "expected-exit", "0\n"));
+    if (extraCheck)
+        extraCheck(run);
 }
 
 } // namespace climora::testing

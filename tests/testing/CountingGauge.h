@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ActivityGauge.h"
+#include "base/ActivityGauge.h"
 
 namespace climora::testing {
 

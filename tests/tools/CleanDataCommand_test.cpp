@@ -1,4 +1,4 @@
-#include "app/AppFrame.h"
+#include "prefs/StartUp.h"
 #include "tools/CleanDataCommand.h"
 #include "tools/ToolFixture.h"
 
@@ -93,14 +93,14 @@ TEST(CleanDataMarker, LastsUntilTheProgramEnds) {
         return cleanInputData({lines, "x", "0"}, context, explanation);
     };
 
-    FrameState first = startUp(install.path(), messenger);
+    StartedFrame first = startUp(install.path(), messenger);
     explanation.answer = true;
-    ASSERT_TRUE(clean(*first.workFolder));
-    ASSERT_TRUE(clean(*first.workFolder));
+    ASSERT_TRUE(clean(*first.frame.workFolder));
+    ASSERT_TRUE(clean(*first.frame.workFolder));
     EXPECT_EQ(explanation.shown, 1);
 
-    shutDown(first, first.options);
-    FrameState second = startUp(install.path(), messenger);
+    shutDown(first.frame, first.options);
+    FrameState second = startUp(install.path(), messenger).frame;
     ASSERT_TRUE(clean(*second.workFolder));
     EXPECT_EQ(explanation.shown, 2);
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/RecordingMessenger.h"
-#include "app/WorkFolder.h"
+#include "base/WorkFolder.h"
 #include "testing/CountingGauge.h"
+#include "testing/RecordingMessenger.h"
 #include "testing/TempFolder.h"
 #include "tools/ToolCommand.h"
 

@@ -1,10 +1,11 @@
 #include "app/ui/MainWindow.h"
 
-#include "app/Command.h"
-#include "app/HelpTopics.h"
 #include "app/ui/ElasticScaler.h"
-#include "app/ui/HelpWindow.h"
+#include "base/Command.h"
 #include "explorer/ui/ExplorerWindow.h"
+#include "help/HelpTopics.h"
+#include "help/ui/HelpWindow.h"
+#include "input/Task.h"
 #include "input/ui/ColumnSlotsWidget.h"
 #include "input/ui/InputGroup.h"
 #include "input/ui/InputNameBox.h"
@@ -40,12 +41,13 @@ MainWindow::MainWindow(const std::filesystem::path& installFolder, Messenger& me
     setWindowTitle(QStringLiteral("Climora"));
     buildWidgets();
     buildMenus();
-    frame_ = startUp(installFolder, messenger_);
+    StartedFrame started = startUp(installFolder, messenger_);
+    frame_ = std::move(started.frame);
     templates_ = std::make_unique<TemplateStore>(*frame_.workFolder);
     fillTemplateDropDown(*templates_, *templateBox_, messenger_);
     connectGroups();
     bindHelpTopics();
-    applyStartupOptions();
+    applyStartupOptions(started.options, started.optionsRestored);
     resize(1280, 800);
 }
 
@@ -78,10 +80,10 @@ void MainWindow::buildWidgets() {
 
     missingGroup_ = new MissingValueGroup(messenger_, central);
     taskGroup_ = new TaskGroup(central);
-    taskGroup_->setPageWidget(4, new Task4Page);
-    taskGroup_->setPageWidget(5, new Task5Page);
-    taskGroup_->setPageWidget(6, new Task6Page);
-    taskGroup_->setPageWidget(7, new Task7Page);
+    taskGroup_->setEstimationPage(task::solarFromTemperature, new Task4Page);
+    taskGroup_->setEstimationPage(task::solarFromSunshine, new Task5Page);
+    taskGroup_->setEstimationPage(task::etFromPan, new Task6Page);
+    taskGroup_->setEstimationPage(task::etPenmanMonteith, new Task7Page);
     missingGroup_->setMaximumWidth(360);
     taskGroup_->setMaximumWidth(360);
     auto* side = new QVBoxLayout;
@@ -125,8 +127,7 @@ void MainWindow::connectGroups() {
     connect(templateBox_, &TemplateComboBox::templateChosen, this,
             &MainWindow::applySelectedTemplate);
     connect(taskGroup_, &TaskGroup::processClicked, this, &MainWindow::process);
-    auto* panPage = static_cast<Task6Page*>(taskGroup_->page(6));
-    connect(panPage, &Task6Page::helpRequested, this,
+    connect(taskGroup_, &TaskGroup::helpRequested, this,
             [this](int topic) { openHelp(*frame_.workFolder, topic); });
     outputGroup_->setInputNameSource([this] { return nameBox_->text().toStdString(); });
     connect(outputGroup_, &OutputGroup::loadBackRequested, this,
@@ -147,8 +148,7 @@ void MainWindow::bindHelpTopics() {
     installContextHelp(this, *frame_.workFolder, QKeySequence(Qt::SHIFT | Qt::Key_F1));
 }
 
-void MainWindow::applyStartupOptions() {
-    const Options& options = frame_.options;
+void MainWindow::applyStartupOptions(const Options& options, bool restored) {
     elastic_->setChecked(options.elasticWindow);
     horizontalScroll_->setChecked(options.horizontalScrollBar);
     enableSpacer_->setChecked(options.enableSpacer);
@@ -157,7 +157,7 @@ void MainWindow::applyStartupOptions() {
     // The stored choices take effect at once, so menu and window agree.
     scaler_->setEnabled(options.elasticWindow);
     inputGroup_->setHorizontalScrollBar(options.horizontalScrollBar);
-    if (frame_.optionsRestored)
+    if (restored)
         inputGroup_->setSpacerEnabled(options.enableSpacer);
 }
 

@@ -1,11 +1,12 @@
 #pragma once
 
-#include "app/AppFrame.h"
-#include "app/FileDialogs.h"
-#include "app/Messenger.h"
+#include "base/FileDialogs.h"
+#include "base/FrameState.h"
+#include "base/Messenger.h"
 #include "explorer/ExplorerHost.h"
 #include "input/InputFile.h"
 #include "output/DesktopOpener.h"
+#include "prefs/StartUp.h"
 
 #include <QMainWindow>
 #include <filesystem>
@@ -95,7 +96,7 @@ class MainWindow : public QMainWindow, public ExplorerHost {
     void buildHelpMenu();
     void connectGroups();
     void bindHelpTopics();
-    void applyStartupOptions();
+    void applyStartupOptions(const Options& options, bool restored);
     void layOutInputName();
     void shutDown();
     void showOpenedInput(const std::optional<OpenedInput>& opened);

@@ -1,12 +1,12 @@
 // The main window's menus and the commands behind them.
 #include "app/ui/MainWindow.h"
 
-#include "app/Command.h"
-#include "app/HelpTopics.h"
 #include "app/ui/AboutDialog.h"
 #include "app/ui/ElasticScaler.h"
-#include "app/ui/HelpWindow.h"
+#include "base/Command.h"
 #include "explorer/ui/ExplorerWindow.h"
+#include "help/HelpTopics.h"
+#include "help/ui/HelpWindow.h"
 #include "input/InputFile.h"
 #include "input/ui/ColumnSlotsWidget.h"
 #include "input/ui/InputGroup.h"

@@ -1,21 +1,17 @@
 // "Step 4: Process" and what the explorer asks of the main window.
 #include "app/ui/MainWindow.h"
 
-#include "app/Command.h"
-#include "app/TextFile.h"
+#include "base/Command.h"
+#include "base/TextFile.h"
 #include "input/ui/ColumnSlotsWidget.h"
 #include "input/ui/InputGroup.h"
 #include "input/ui/InputNameBox.h"
-#include "methods/ui/Task4Page.h"
-#include "methods/ui/Task5Page.h"
-#include "methods/ui/Task6Page.h"
-#include "methods/ui/Task7Page.h"
 #include "output/ui/OutputGroup.h"
-#include "pipeline/ProcessRun.h"
 #include "pipeline/ui/ActivityGaugeWidget.h"
 #include "pipeline/ui/MissingValueGroup.h"
 #include "pipeline/ui/SiteCoordinateDialog.h"
 #include "pipeline/ui/TaskGroup.h"
+#include "process/ProcessRun.h"
 #include "templates/ui/TemplateComboBox.h"
 
 #include <QPlainTextEdit>
@@ -31,10 +27,7 @@ ProcessRequest MainWindow::processRequest() const {
     request.convertEnabled = taskGroup_->convertEnabled();
     request.convertChecked = taskGroup_->convertChecked();
     request.missingValues = missingGroup_->settings();
-    static_cast<Task4Page*>(taskGroup_->page(4))->readInto(request.estimation);
-    static_cast<Task5Page*>(taskGroup_->page(5))->readInto(request.estimation);
-    static_cast<Task6Page*>(taskGroup_->page(6))->readInto(request.estimation);
-    static_cast<Task7Page*>(taskGroup_->page(7))->readInto(request.estimation);
+    taskGroup_->readEstimationSettings(request.estimation);
     request.saveInput = [lines = inputGroup_->panelLines()](const std::filesystem::path& file) {
         writeTextLines(file, lines);
     };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/FileDialogs.h"
+#include "base/FileDialogs.h"
 
 #include <QString>
 #include <QStringList>

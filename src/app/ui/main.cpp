@@ -1,9 +1,10 @@
-#include "app/WorkFolder.h"
+#include "base/WorkFolder.h"
 #include "app/ui/AppIcon.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/QtFileDialogs.h"
 #include "app/ui/QtMessenger.h"
 #include "app/ui/TerminationWatcher.h"
+#include "base/WorkFolder.h"
 #include "output/ui/QtDesktopOpener.h"
 
 #include <QApplication>

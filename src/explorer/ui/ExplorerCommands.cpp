@@ -1,14 +1,15 @@
 // The explorer's commands on the page shown: capture, save, open, the
 // favourites dialogs and help.
-#include "app/HelpTopics.h"
-#include "app/TextFile.h"
-#include "app/ui/HelpWindow.h"
+#include "base/Command.h"
+#include "base/TextFile.h"
 #include "explorer/Capture.h"
 #include "explorer/ui/ExplorerPage.h"
 #include "explorer/ui/ExplorerPictures.h"
 #include "explorer/ui/ExplorerWindow.h"
 #include "explorer/ui/FavoriteDialogs.h"
 #include "explorer/ui/WebArchiveSaves.h"
+#include "help/HelpTopics.h"
+#include "help/ui/HelpWindow.h"
 
 #include <QAction>
 #include <QDir>
@@ -36,13 +37,7 @@ QString qs(const std::string& text) {
 } // namespace
 
 bool ExplorerWindow::guarded(const std::function<void()>& command) {
-    try {
-        command();
-        return true;
-    } catch (const std::exception& failure) {
-        host_.messenger().reportError(failure.what());
-        return false;
-    }
+    return runCommand(host_.messenger(), command);
 }
 
 void ExplorerWindow::setCaptureEnabled(bool enabled) {
@@ -97,13 +92,11 @@ void ExplorerWindow::saveAsText() {
     std::string path = textSaveName(choice->path);
     ExplorerHost* host = &host_;
     readPage([host, path](const std::optional<CapturedPage>& page) {
-        try {
+        runCommand(host->messenger(), [&] {
             if (!page)
                 throw std::runtime_error(pageUnreadable);
             writeTextLines(path, splitLines(page->bodyText));
-        } catch (const std::exception& failure) {
-            host->messenger().reportError(failure.what());
-        }
+        });
     });
 }
 

@@ -1,11 +1,11 @@
 #include "explorer/ui/ExplorerWindow.h"
 
-#include "app/HelpTopics.h"
-#include "app/ui/HelpWindow.h"
 #include "explorer/ui/AddressBox.h"
 #include "explorer/ui/ExplorerPage.h"
 #include "explorer/ui/ExplorerPictures.h"
 #include "explorer/ui/WebArchiveSaves.h"
+#include "help/HelpTopics.h"
+#include "help/ui/HelpWindow.h"
 
 #include <QApplication>
 #include <QBoxLayout>

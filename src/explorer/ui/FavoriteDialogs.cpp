@@ -1,6 +1,6 @@
 #include "explorer/ui/FavoriteDialogs.h"
 
-#include "app/ui/NamedButton.h"
+#include "base/ui/NamedButton.h"
 
 #include <QBoxLayout>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Messenger.h"
+#include "base/Messenger.h"
 #include "explorer/ExplorerFiles.h"
 #include "explorer/Favorites.h"
 #include "explorer/ui/ListChoiceBox.h"

@@ -1,6 +1,6 @@
 #include "explorer/ui/WebArchiveSaves.h"
 
-#include "app/TextFile.h"
+#include "base/TextFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -11,7 +11,7 @@
 
 namespace climora {
 
-Task4Page::Task4Page(QWidget* parent) : QWidget(parent) {
+Task4Page::Task4Page(QWidget* parent) : EstimationPage(parent) {
     setObjectName("task4");
     setAccessibleName("Estimate solar radiation from temperature");
     auto* layout = new QVBoxLayout(this);

@@ -10,7 +10,7 @@
 
 namespace climora {
 
-Task5Page::Task5Page(QWidget* parent) : QWidget(parent) {
+Task5Page::Task5Page(QWidget* parent) : EstimationPage(parent) {
     setObjectName("Task5");
     setAccessibleName("Estimate solar radiation from sunshine hours or percentage");
     auto* layout = new QVBoxLayout(this);

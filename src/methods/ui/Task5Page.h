@@ -1,8 +1,6 @@
 #pragma once
 
-#include "methods/EstimationSettings.h"
-
-#include <QWidget>
+#include "pipeline/ui/EstimationPage.h"
 
 class QLineEdit;
 class QRadioButton;
@@ -10,13 +8,13 @@ class QRadioButton;
 namespace climora {
 
 // The page of task 5: solar radiation from sunshine hours or percentage.
-class Task5Page : public QWidget {
+class Task5Page : public EstimationPage {
     Q_OBJECT
   public:
     explicit Task5Page(QWidget* parent = nullptr);
 
-    void readInto(EstimationSettings& settings) const;
-    void writeFrom(const EstimationSettings& settings);
+    void readInto(EstimationSettings& settings) const override;
+    void writeFrom(const EstimationSettings& settings) override;
     QLineEdit* latitudeBox() const { return latitude_; }
 
   private:

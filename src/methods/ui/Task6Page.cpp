@@ -24,7 +24,7 @@ QLabel* panLabel(const QString& text, const QString& objectName, QWidget* parent
 
 } // namespace
 
-Task6Page::Task6Page(QWidget* parent) : QWidget(parent) {
+Task6Page::Task6Page(QWidget* parent) : EstimationPage(parent) {
     setObjectName("task6");
     setAccessibleName("Estimate reference ET from pan evaporation");
     auto* layout = new QVBoxLayout(this);

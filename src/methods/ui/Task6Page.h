@@ -1,8 +1,6 @@
 #pragma once
 
-#include "methods/EstimationSettings.h"
-
-#include <QWidget>
+#include "pipeline/ui/EstimationPage.h"
 
 class QLineEdit;
 class QPushButton;
@@ -13,20 +11,16 @@ namespace climora {
 // The page of task 6: reference ET from pan evaporation. Choosing
 // "Pan type and site conditions unknown" disables the fetch field, any other
 // pan enables it again; the field keeps its text either way.
-class Task6Page : public QWidget {
+class Task6Page : public EstimationPage {
     Q_OBJECT
   public:
     explicit Task6Page(QWidget* parent = nullptr);
 
-    void readInto(EstimationSettings& settings) const;
-    void writeFrom(const EstimationSettings& settings);
+    void readInto(EstimationSettings& settings) const override;
+    void writeFrom(const EstimationSettings& settings) override;
     QLineEdit* fetchBox() const { return fetch_; }
 
     static constexpr int helpTopic = 3210;
-
-  signals:
-    // The help button: the caller shows the given help topic.
-    void helpRequested(int topic);
 
   private:
     QRadioButton* pans_[5];

@@ -10,7 +10,7 @@
 
 namespace climora {
 
-Task7Page::Task7Page(QWidget* parent) : QWidget(parent) {
+Task7Page::Task7Page(QWidget* parent) : EstimationPage(parent) {
     setObjectName("task7");
     setAccessibleName("Estimate alfalfa-referenced ETr usingFAO Penman-Monteith method");
     auto* layout = new QVBoxLayout(this);

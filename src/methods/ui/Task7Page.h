@@ -1,21 +1,19 @@
 #pragma once
 
-#include "methods/EstimationSettings.h"
-
-#include <QWidget>
+#include "pipeline/ui/EstimationPage.h"
 
 class QLineEdit;
 
 namespace climora {
 
 // The page of task 7: alfalfa-referenced ET by FAO Penman-Monteith.
-class Task7Page : public QWidget {
+class Task7Page : public EstimationPage {
     Q_OBJECT
   public:
     explicit Task7Page(QWidget* parent = nullptr);
 
-    void readInto(EstimationSettings& settings) const;
-    void writeFrom(const EstimationSettings& settings);
+    void readInto(EstimationSettings& settings) const override;
+    void writeFrom(const EstimationSettings& settings) override;
     QLineEdit* latitudeBox() const { return latitude_; }
 
   private:

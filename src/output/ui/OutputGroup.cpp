@@ -1,9 +1,11 @@
 #include "output/ui/OutputGroup.h"
 
-#include "app/TextFile.h"
+#include "base/Command.h"
+#include "base/TextFile.h"
 #include "output/LoadBack.h"
 #include "output/SaveOutput.h"
 #include "output/SpreadsheetHandOff.h"
+#include "output/WeatherFileUpdateCommand.h"
 
 #include <QFontDatabase>
 #include <QHBoxLayout>
@@ -79,11 +81,7 @@ void OutputGroup::clearOutput() {
 }
 
 void OutputGroup::guarded(const std::function<void()>& command) {
-    try {
-        command();
-    } catch (const std::exception& e) {
-        messenger_.reportError(e.what());
-    }
+    runCommand(messenger_, command);
 }
 
 void OutputGroup::save() {
@@ -125,7 +123,7 @@ void OutputGroup::MemoPanel::insertLine(long long index, const std::string& text
 UpdateOutcome OutputGroup::updateWeatherFile(int task) {
     UpdateOutcome outcome = UpdateOutcome::Refused;
     guarded([&] {
-        outcome = updateAgroviaWeatherFile(outputLines(), task, frame_, dialogs_, messenger_);
+        outcome = updateWeatherFileCommand(outputLines(), task, frame_, dialogs_, messenger_);
     });
     return outcome;
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/AppFrame.h"
-#include "app/FileDialogs.h"
-#include "app/Messenger.h"
+#include "base/FileDialogs.h"
+#include "base/FrameState.h"
+#include "base/Messenger.h"
 #include "output/DesktopOpener.h"
 #include "pipeline/OutputPanel.h"
 #include "pipeline/WeatherFileUpdate.h"

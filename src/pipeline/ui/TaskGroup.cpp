@@ -1,6 +1,8 @@
 #include "pipeline/ui/TaskGroup.h"
 
+#include "input/Task.h"
 #include "pipeline/ui/ActivityGaugeWidget.h"
+#include "pipeline/ui/EstimationPage.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -16,7 +18,6 @@ namespace {
 
 const QString processCaption = QStringLiteral("Step 4: Process");
 const QString blueCaption = QStringLiteral("color: blue");
-constexpr int doneMilliseconds = 1000;
 
 QWidget* textPage(const QString& name, const QStringList& lines) {
     auto* page = new QWidget;
@@ -54,7 +55,7 @@ QStackedWidget* taskPages() {
         {QStringLiteral("Check for erroneous data entries, including missing data"),
          QStringLiteral(
              "When needed, the input data in the input data panel can be edited directly.")}));
-    for (int task = 4; task <= 7; ++task)
+    for (int task = task::solarFromTemperature; task <= task::last; ++task)
         pages->addWidget(textPage(QString::fromLatin1(pageNames[task - 1]), {}));
     return pages;
 }
@@ -145,7 +146,7 @@ void TaskGroup::wrapTexts(QWidget* page) {
 }
 
 void TaskGroup::setPageWidget(int task, QWidget* page) {
-    if (task < 4 || task > 7 || !page)
+    if (!taskTraits(task).estimates || !page)
         return;
     QWidget* old = pages_->widget(task - 1);
     bool current = pages_->currentIndex() == task - 1;
@@ -159,24 +160,37 @@ void TaskGroup::setPageWidget(int task, QWidget* page) {
         pages_->setCurrentIndex(task - 1);
 }
 
+void TaskGroup::setEstimationPage(int task, EstimationPage* page) {
+    if (!taskTraits(task).estimates || !page)
+        return;
+    setPageWidget(task, page);
+    estimationPages_.push_back(page);
+    connect(page, &EstimationPage::helpRequested, this, &TaskGroup::helpRequested);
+}
+
+void TaskGroup::readEstimationSettings(EstimationSettings& settings) const {
+    for (const EstimationPage* page : estimationPages_)
+        page->readInto(settings);
+}
+
 QWidget* TaskGroup::page(int task) const {
     return pages_->widget(task - 1);
 }
 
 void TaskGroup::taskChosen() {
     int chosen = task();
-    if (chosen < 1)
+    if (!taskTraits(chosen).exists)
         return;
     pages_->setCurrentIndex(chosen - 1);
-    bool estimating = chosen >= 4;
-    convert_->setEnabled(estimating);
-    convert_->setChecked(estimating);
+    bool optional = taskTraits(chosen).convertOptional;
+    convert_->setEnabled(optional);
+    convert_->setChecked(optional);
 }
 
 void TaskGroup::showDone() {
     process_->setText(QStringLiteral("It is Done"));
     process_->setStyleSheet(QStringLiteral("color: red"));
-    QTimer::singleShot(doneMilliseconds, process_, [button = process_] {
+    QTimer::singleShot(doneDuration_, process_, [button = process_] {
         button->setText(processCaption);
         button->setStyleSheet(blueCaption);
     });

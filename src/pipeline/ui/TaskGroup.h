@@ -3,6 +3,9 @@
 #include <QComboBox>
 #include <QGroupBox>
 
+#include <chrono>
+#include <vector>
+
 class QCheckBox;
 class QPushButton;
 class QStackedWidget;
@@ -10,6 +13,8 @@ class QStackedWidget;
 namespace climora {
 
 class ActivityGaugeWidget;
+class EstimationPage;
+struct EstimationSettings;
 
 // The task list; it tells when its list closes, even on the same item.
 class TaskList : public QComboBox {
@@ -38,7 +43,10 @@ class TaskGroup : public QGroupBox {
 
     // Puts the settings of an estimating task (4..7) on its page.
     void setPageWidget(int task, QWidget* page);
+    void setEstimationPage(int task, EstimationPage* page);
     QWidget* page(int task) const;
+    // Every estimating page's settings, read into one set.
+    void readEstimationSettings(EstimationSettings& settings) const;
 
     QPushButton* processButton() const { return process_; }
     ActivityGaugeWidget& gauge() const { return *gauge_; }
@@ -46,9 +54,13 @@ class TaskGroup : public QGroupBox {
     // The end of a completed run: "It is Done" in red for a second, then
     // the usual caption in blue again.
     void showDone();
+    // How long "It is Done" stays (a second; tests shorten it).
+    void setDoneDuration(std::chrono::milliseconds duration) { doneDuration_ = duration; }
 
   signals:
     void processClicked();
+    // A help button on an estimating page.
+    void helpRequested(int topic);
 
   private:
     void taskChosen();
@@ -59,6 +71,8 @@ class TaskGroup : public QGroupBox {
     QCheckBox* convert_;
     QPushButton* process_;
     ActivityGaugeWidget* gauge_;
+    std::vector<EstimationPage*> estimationPages_;
+    std::chrono::milliseconds doneDuration_{1000};
 };
 
 // The task list's items, in order.

@@ -1,6 +1,6 @@
 #include "prefs/ui/DefaultFoldersDialog.h"
 
-#include "app/ui/NamedButton.h"
+#include "base/ui/NamedButton.h"
 #include "prefs/DefaultFolders.h"
 #include "prefs/FolderChooser.h"
 #include "prefs/ui/FolderChooserDialog.h"

@@ -1,6 +1,6 @@
 #include "prefs/ui/FolderChooserDialog.h"
 
-#include "app/ui/NamedButton.h"
+#include "base/ui/NamedButton.h"
 #include "prefs/FolderChooser.h"
 
 #include <QComboBox>

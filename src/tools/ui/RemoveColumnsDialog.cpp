@@ -1,6 +1,6 @@
 #include "tools/ui/RemoveColumnsDialog.h"
 
-#include "app/ui/NamedButton.h"
+#include "base/ui/NamedButton.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,6 +1,5 @@
-#include "app/RecordingMessenger.h"
-#include "app/TextFile.h"
 #include "app/ui/MainWindow.h"
+#include "base/TextFile.h"
 #include "input/ui/ColumnSlotsWidget.h"
 #include "input/ui/InputGroup.h"
 #include "input/ui/RowsBox.h"
@@ -8,6 +7,9 @@
 #include "output/ui/OutputGroup.h"
 #include "pipeline/ui/SiteCoordinateDialog.h"
 #include "pipeline/ui/TaskGroup.h"
+#include "testing/RecordingMessenger.h"
+#include "testing/ScriptedDesktopOpener.h"
+#include "testing/ScriptedFileDialogs.h"
 #include "testing/TempFolder.h"
 #include "testing/ui/Screenshot.h"
 

@@ -1,4 +1,3 @@
-#include "app/RecordingMessenger.h"
 #include "app/ui/MainWindow.h"
 #include "input/ui/ColumnSlotsWidget.h"
 #include "input/ui/InputGroup.h"
@@ -10,6 +9,9 @@
 #include "templates/TemplateEditing.h"
 #include "templates/TemplateStore.h"
 #include "templates/ui/TemplateComboBox.h"
+#include "testing/RecordingMessenger.h"
+#include "testing/ScriptedDesktopOpener.h"
+#include "testing/ScriptedFileDialogs.h"
 #include "testing/TempFolder.h"
 #include "testing/ui/Screenshot.h"
 

@@ -1,4 +1,6 @@
-#include "app/RecordingMessenger.h"
+#include "testing/RecordingMessenger.h"
+#include "testing/ScriptedDesktopOpener.h"
+#include "testing/ScriptedFileDialogs.h"
 #include "app/ui/AppIcon.h"
 #include "app/ui/MainWindow.h"
 #include "input/ui/InputGroup.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/TextFile.h"
+#include "base/TextFile.h"
 #include "explorer/FakeExplorerHost.h"
 #include "explorer/ui/ExplorerWindow.h"
 #include "testing/TempFolder.h"
@@ -25,9 +25,7 @@ namespace climora::testing {
 
 // Lets the event loop run until the condition holds or the time is up.
 inline bool waitUntil(const std::function<bool()>& condition, int milliseconds = 15000) {
-    for (int waited = 0; !condition() && waited < milliseconds; waited += 20)
-        QTest::qWait(20);
-    return condition();
+    return QTest::qWaitFor(condition, milliseconds);
 }
 
 // The window's action of that object name.

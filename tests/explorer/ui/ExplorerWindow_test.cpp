@@ -1,6 +1,6 @@
 #include "ExplorerTesting.h"
 
-#include "app/TextFile.h"
+#include "base/TextFile.h"
 #include "explorer/ui/AddressBox.h"
 
 #include <QAction>

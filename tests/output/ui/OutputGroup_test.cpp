@@ -1,5 +1,7 @@
-#include "app/RecordingMessenger.h"
 #include "output/ui/OutputGroup.h"
+#include "testing/RecordingMessenger.h"
+#include "testing/ScriptedDesktopOpener.h"
+#include "testing/ScriptedFileDialogs.h"
 #include "testing/TempFolder.h"
 
 #include <QFontInfo>

@@ -1,5 +1,5 @@
-#include "app/RecordingMessenger.h"
 #include "pipeline/ui/MissingValueGroup.h"
+#include "testing/RecordingMessenger.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

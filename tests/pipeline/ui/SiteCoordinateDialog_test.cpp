@@ -1,5 +1,5 @@
-#include "app/RecordingMessenger.h"
 #include "pipeline/ui/SiteCoordinateDialog.h"
+#include "testing/RecordingMessenger.h"
 #include "testing/ui/NamedControls.h"
 
 #include <QComboBox>

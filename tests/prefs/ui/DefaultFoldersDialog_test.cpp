@@ -1,7 +1,7 @@
-#include "app/RecordingMessenger.h"
 #include "prefs/ui/DefaultFoldersDialog.h"
 #include "prefs/ui/FolderChooserDialog.h"
 #include "prefs/ui/WhenModal.h"
+#include "testing/RecordingMessenger.h"
 #include "testing/TempFolder.h"
 #include "testing/ui/NamedControls.h"
 

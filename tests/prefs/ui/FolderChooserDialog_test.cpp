@@ -1,5 +1,5 @@
-#include "app/RecordingMessenger.h"
 #include "prefs/ui/FolderChooserDialog.h"
+#include "testing/RecordingMessenger.h"
 #include "testing/TempFolder.h"
 #include "testing/ui/NamedControls.h"
 

@@ -1,7 +1,7 @@
-#include "app/RecordingMessenger.h"
 #include "templates/TemplateTestFiles.h"
 #include "templates/ui/TemplateComboBox.h"
 #include "templates/ui/TemplateCommands.h"
+#include "testing/RecordingMessenger.h"
 
 #include <QSignalSpy>
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
-#include "app/RecordingMessenger.h"
 #include "templates/TemplateTestFiles.h"
 #include "templates/ui/SaveTemplateDialog.h"
 #include "templates/ui/TemplateComboBox.h"
 #include "templates/ui/TemplateCommands.h"
 #include "templates/ui/TemplateManagerDialog.h"
+#include "testing/RecordingMessenger.h"
 #include "testing/ui/NamedControls.h"
 
 #include <QApplication>

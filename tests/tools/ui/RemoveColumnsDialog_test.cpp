@@ -1,4 +1,4 @@
-#include "app/RecordingMessenger.h"
+#include "testing/RecordingMessenger.h"
 #include "testing/TempFolder.h"
 #include "testing/ui/NamedControls.h"
 #include "tools/ui/RemoveColumnsDialog.h"

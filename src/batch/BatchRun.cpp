@@ -1,0 +1,470 @@
+#include "batch/BatchRun.h"
+
+#include "base/NumberText.h"
+#include "base/TextFile.h"
+#include "base/WorkFolder.h"
+#include "input/Task.h"
+#include "input/Variables.h"
+#include "pipeline/OutputPanel.h"
+#include "pipeline/SiteCoordinate.h"
+#include "pipeline/StderrMessenger.h"
+#include "pipeline/WeatherFileUpdate.h"
+#include "process/ProcessRun.h"
+#include "process/TaskDispatch.h"
+#include "templates/TemplateStore.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+namespace climora {
+namespace {
+
+constexpr const char* usageText =
+    R"(Usage: climora-batch [options] INPUT
+
+Performs one Process run on the weather file INPUT, as the "Step 4: Process"
+button does with the same settings, and prints the output panel's final text.
+
+Options:
+  --template NAME          apply the named data template (rows and columns) first, as
+                           choosing it in the "Data template" drop-down does; --rows and
+                           --columns override its parts. Read from the --workfolder, else
+                           from the user's work folder.
+  --workfolder DIR         run in the existing work folder DIR instead of a private
+                           temporary one: its template files are read and its temporary
+                           files are deleted before and after the run
+  --rows N                 rows before data start (absent: as an empty rows box)
+  --columns SPEC           comma-separated slots 1..12, each VARIABLE or VARIABLE:UNIT;
+                           an empty item is a slot with nothing selected.
+                           VARIABLE: Ignore Year Month Day DOY Solar T-max T-min Precip
+                                     RelHum WndSpd Soil-T ET PanEvap SunHr SunHr% YYDOY
+                           UNIT: a unit text of that variable's list; RelHum, SunHr and
+                                 SunHr% get their single unit automatically
+  --task N                 1..7 (default 1)
+  --no-convert             tasks 4-7: append the estimate as the last column instead of
+                           converting (default: convert)
+  --no-substitution        disable missing-value substitution (default: enabled)
+  --missing-sign S         default -99
+  --substitution T         default 0.01
+  --latitude L             tasks 4, 5, 7, as typed in the latitude box
+  --region 1|2|3           task 4 (default 1)
+  --zone 1|2|3             task 5 (default 1)
+  --pan 1..5               task 6 (default 1)
+  --fetch TEXT             task 6 (default 1000)
+  --elevation Z            task 7
+  --site LAT,LON,ELEV      tasks 1 and 6: the site line's values as the "Site coordinate"
+                           dialog would write them (south and east already negative; the
+                           dialog's 66-degree rule applies). Without it no site line is
+                           inserted, as when the dialog is cancelled.
+  --update FILE            task 2 (required there): update FILE with the converted data
+                           as the "Update Agrovia weather file" command would
+  --yes                    answer Yes to confirmation boxes (default: No)
+  -o FILE                  write the output panel's text to FILE instead of standard output
+  --help                   show this text
+
+Output: the output panel's final text, every line ended by CR LF, in UTF-8;
+also when the run stops with a report in the panel (missing values,
+suspicious data). Nothing is written after an unexpected error.
+
+Every message box goes to standard error as one line "KIND: TEXT", KIND being
+error, warning, information or confirm; a confirmation adds " -> Yes" or
+" -> No".
+
+Exit status:
+  0  the run completed (for task 3: no suspicious data were found)
+  1  the run stopped on a reported condition (validation, missing values,
+     suspicious data, a task's own message)
+  2  usage errors, a --template that cannot be applied, and unexpected
+     runtime errors ("error: Invalid numeric input", ...)
+With --update the update decides after a completed run: 0 when the file was
+updated, had nothing to add or the gap question was answered No; 1 when the
+update refused with an error box (the file unchanged); 2 when replacing the
+file failed (the file as it was).
+
+Without --workfolder the run works in a private temporary work folder,
+removed afterwards.
+)";
+
+struct UsageError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+struct BatchOptions {
+    ProcessRequest request;
+    fs::path input;
+    std::optional<std::string> site;
+    std::optional<std::string> updateFile;
+    std::optional<fs::path> outputFile;
+    std::optional<std::string> templateName;
+    std::optional<fs::path> workFolder;
+    bool rowsGiven = false;
+    bool columnsGiven = false;
+    bool yes = false;
+    bool help = false;
+};
+
+std::vector<std::string> splitAt(const std::string& text, char separator) {
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    while (true) {
+        std::size_t end = text.find(separator, start);
+        parts.push_back(text.substr(start, end - start));
+        if (end == std::string::npos)
+            return parts;
+        start = end + 1;
+    }
+}
+
+int parseChoice(const std::string& option, const std::string& text, int low, int high) {
+    std::optional<long long> value = parseInteger(text);
+    if (!value || *value < low || *value > high)
+        throw UsageError(option + " needs a number from " + std::to_string(low) + " to " +
+                         std::to_string(high));
+    return static_cast<int>(*value);
+}
+
+void selectUnit(ColumnSlots& slots, int slot, int variable, const std::string& unit) {
+    const std::vector<std::string>& units = unitsOf(variable);
+    for (std::size_t i = 0; i < units.size(); ++i)
+        if (units[i] == unit) {
+            slots[slot].unit = static_cast<int>(i);
+            return;
+        }
+    throw UsageError("--columns: \"" + unit + "\" is not a unit of " +
+                     std::string(variableNames()[variable]));
+}
+
+ColumnSlots parseColumns(const std::string& spec) {
+    std::vector<std::string> items = splitAt(spec, ',');
+    if (items.size() > static_cast<std::size_t>(slotCount))
+        throw UsageError("--columns: at most 12 slots");
+    ColumnSlots slots;
+    for (std::size_t k = 0; k < items.size(); ++k) {
+        if (items[k].empty())
+            continue;
+        std::size_t colon = items[k].find(':');
+        std::string name = items[k].substr(0, colon);
+        int variable = variableFromName(name);
+        if (variable < 0)
+            throw UsageError("--columns: unknown variable \"" + name + "\"");
+        int slot = static_cast<int>(k);
+        slots.chooseVariable(slot, variable);
+        if (colon != std::string::npos)
+            selectUnit(slots, slot, variable, items[k].substr(colon + 1));
+    }
+    return slots;
+}
+
+// Options that apply to one page only are refused for the other tasks.
+void checkTaskOptions(const BatchOptions& options) {
+    int task = options.request.task;
+    if (options.site && !taskTraits(task).asksForSiteLine)
+        throw UsageError("--site applies to tasks 1 and 6 only");
+    if (options.updateFile && !taskTraits(task).updatesWeatherFile)
+        throw UsageError("--update applies to task 2 only");
+    if (!options.updateFile && taskTraits(task).updatesWeatherFile)
+        throw UsageError("task 2 needs --update FILE");
+}
+
+class Arguments {
+  public:
+    explicit Arguments(const std::vector<std::string>& args) : args_(args) {}
+    bool more() const { return next_ < args_.size(); }
+    const std::string& take() { return args_[next_++]; }
+    const std::string& value(const std::string& option) {
+        if (!more())
+            throw UsageError(option + " needs a value");
+        return take();
+    }
+
+  private:
+    std::vector<std::string> args_;
+    std::size_t next_ = 0;
+};
+
+// The settings on the pages of the estimating tasks; false for other options.
+bool applyPageOption(const std::string& option, Arguments& args, EstimationSettings& estimation) {
+    if (option == "--latitude") {
+        const std::string& latitude = args.value(option);
+        estimation.task4Latitude = estimation.task5Latitude = estimation.task7Latitude = latitude;
+    } else if (option == "--region") {
+        estimation.solarRegion = parseChoice(option, args.value(option), 1, 3);
+    } else if (option == "--zone") {
+        estimation.climateZone = parseChoice(option, args.value(option), 1, 3);
+    } else if (option == "--pan") {
+        estimation.panKind = parseChoice(option, args.value(option), 1, 5);
+    } else if (option == "--fetch") {
+        estimation.fetch = args.value(option);
+    } else if (option == "--elevation") {
+        estimation.elevation = args.value(option);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+std::string rowsOption(const std::string& rows) {
+    std::optional<long long> n = parseInteger(rows);
+    if (!n || *n < 0 || rows.front() == '+' || rows.front() == '-')
+        throw UsageError("--rows needs a whole number of zero or more");
+    return std::to_string(*n);
+}
+
+void applyOption(const std::string& option, Arguments& args, BatchOptions& options) {
+    ProcessRequest& request = options.request;
+    if (applyPageOption(option, args, request.estimation))
+        return;
+    if (option == "--rows") {
+        request.rowsText = rowsOption(args.value(option));
+        options.rowsGiven = true;
+    } else if (option == "--columns") {
+        request.columnSlots = parseColumns(args.value(option));
+        options.columnsGiven = true;
+    } else if (option == "--template")
+        options.templateName = args.value(option);
+    else if (option == "--workfolder")
+        options.workFolder = fs::path(args.value(option));
+    else if (option == "--task")
+        request.task = parseChoice(option, args.value(option), task::first, task::last);
+    else if (option == "--no-convert")
+        request.convertChecked = false;
+    else if (option == "--no-substitution")
+        request.missingValues.enabled = false;
+    else if (option == "--missing-sign")
+        request.missingValues.sign = args.value(option);
+    else if (option == "--substitution")
+        request.missingValues.substitution = args.value(option);
+    else if (option == "--site")
+        options.site = args.value(option);
+    else if (option == "--update")
+        options.updateFile = args.value(option);
+    else if (option == "--yes")
+        options.yes = true;
+    else if (option == "-o")
+        options.outputFile = fs::path(args.value(option));
+    else
+        throw UsageError("unknown option " + option);
+}
+
+BatchOptions parseArguments(const std::vector<std::string>& arguments) {
+    BatchOptions options;
+    options.request.task = 1;
+    options.request.convertChecked = true;
+    Arguments args(arguments);
+    std::optional<std::string> input;
+    while (args.more()) {
+        const std::string& arg = args.take();
+        if (arg == "--help") {
+            options.help = true;
+            return options;
+        }
+        if (arg.size() > 1 && arg.front() == '-') {
+            applyOption(arg, args, options);
+        } else if (input) {
+            throw UsageError("only one INPUT file may be given");
+        } else {
+            input = arg;
+        }
+    }
+    if (!input)
+        throw UsageError("no INPUT file given");
+    options.input = *input;
+    // The task list enables the box for the estimating tasks only.
+    options.request.convertEnabled = taskTraits(options.request.task).convertOptional;
+    options.request.convertChecked =
+        options.request.convertChecked && options.request.convertEnabled;
+    checkTaskOptions(options);
+    return options;
+}
+
+// A work folder of this run alone, removed with everything in it at the end.
+class PrivateWorkFolder {
+  public:
+    PrivateWorkFolder() {
+        std::string pattern = (fs::temp_directory_path() / "climora-batch-XXXXXX").string();
+        if (!mkdtemp(pattern.data()))
+            throw FileError("Cannot create a temporary work folder in " +
+                            fs::temp_directory_path().string());
+        path_ = pattern;
+    }
+    ~PrivateWorkFolder() {
+        std::error_code ignored;
+        fs::remove_all(path_, ignored);
+    }
+    PrivateWorkFolder(const PrivateWorkFolder&) = delete;
+    PrivateWorkFolder& operator=(const PrivateWorkFolder&) = delete;
+    const fs::path& path() const { return path_; }
+
+  private:
+    fs::path path_;
+};
+
+void copyInputFile(const fs::path& from, const fs::path& to) {
+    try {
+        TextLineReader reader(from);
+        TextLineWriter writer(to);
+        std::string line;
+        while (reader.next(line))
+            writer.line(line);
+        writer.close();
+    } catch (const NotATextFile&) {
+        // The window's refusal of such a file, word for word.
+        throw NotATextFile("The file can't be opened because it is not a text file");
+    }
+}
+
+void writeToStandardOutput(const StreamedPanel& panel, std::FILE* out) {
+    std::string buffer;
+    auto flush = [&] {
+        if (!buffer.empty() && std::fwrite(buffer.data(), 1, buffer.size(), out) != buffer.size())
+            throw FileError("Write error on standard output.");
+        buffer.clear();
+    };
+    panel.forEachLine([&](std::string_view line) {
+        buffer.append(line);
+        buffer.append("\r\n");
+        if (buffer.size() >= (1 << 20))
+            flush();
+    });
+    flush();
+    if (std::fflush(out) != 0)
+        throw FileError("Write error on standard output.");
+}
+
+// The output file appears only when it is complete.
+void writeToFile(const StreamedPanel& panel, const fs::path& file) {
+    fs::path partial = file;
+    partial += ".partial~";
+    try {
+        TextLineWriter writer(partial);
+        panel.forEachLine([&](std::string_view line) { writer.line(line); });
+        writer.close();
+        fs::rename(partial, file);
+    } catch (...) {
+        std::error_code ignored;
+        fs::remove(partial, ignored);
+        throw;
+    }
+}
+
+// The work folder whose template files --template reads. The user's work
+// folder gets the shipped settings it lacks first, as the program's start-up
+// gives them, so the shipped templates serve a first run.
+std::optional<fs::path> templateFolder(const BatchOptions& options) {
+    if (options.workFolder)
+        return options.workFolder;
+    std::optional<fs::path> data = localDataFolder();
+    if (!data)
+        return std::nullopt;
+    WorkFolder userFolder(*data / workFolderName);
+    std::error_code ec;
+    prepareWorkFolder(findInstallFolder(runningProgramFolder(), fs::current_path(ec)), userFolder);
+    return userFolder.path();
+}
+
+// --template: the template's rows and columns, unless --rows or --columns
+// gave their own. False after a reported failure.
+bool applyTemplateOption(BatchOptions& options, Messenger& messenger) {
+    std::optional<fs::path> folder = templateFolder(options);
+    if (!folder) {
+        messenger.error("Could not find the folder path.");
+        return false;
+    }
+    std::string rows;
+    ColumnSlots slots;
+    if (!applyTemplateByName(WorkFolder(*folder), *options.templateName, rows, slots, messenger))
+        return false;
+    if (!options.rowsGiven)
+        options.request.rowsText = rows;
+    if (!options.columnsGiven)
+        options.request.columnSlots = slots;
+    return true;
+}
+
+// Deletes the work folder's temporaries when the run ends, as the program
+// does at shutdown.
+struct TemporariesCleanup {
+    const WorkFolder& work;
+    ~TemporariesCleanup() { work.deleteTemporaries(); }
+};
+
+int exitStatusOf(RunEnd end) {
+    return end == RunEnd::Stopped ? 1 : 0;
+}
+
+// The update that follows a task 2 run, with FILE as the dialog's answer.
+int updateFromPanel(const StreamedPanel& panel, const std::string& file, Messenger& messenger) {
+    return updateExitCode(updateAgroviaWeatherFile(panel.lines(), file, messenger));
+}
+
+int runBatch(BatchOptions& options, std::FILE* out, std::FILE* err) {
+    StderrMessenger messenger(options.yes, err);
+    int task = options.request.task;
+    if (!isTaskAvailable(task)) {
+        messenger.error("Task " + std::to_string(task) + " is not available in this version.");
+        return 2;
+    }
+    std::optional<SiteValues> site;
+    if (options.site && !(site = readSiteValues(*options.site, messenger)))
+        return 2;
+    if (!fs::is_regular_file(options.input))
+        throw FileError("Cannot open file \"" + options.input.string() + "\".");
+    if (options.workFolder && !fs::is_directory(*options.workFolder))
+        throw FileError("The work folder \"" + options.workFolder->string() + "\" does not exist.");
+    if (options.templateName && !applyTemplateOption(options, messenger))
+        return 2;
+
+    std::optional<PrivateWorkFolder> privateFolder;
+    if (!options.workFolder)
+        privateFolder.emplace();
+    WorkFolder work(options.workFolder ? *options.workFolder : privateFolder->path());
+    work.deleteTemporaries();
+    TemporariesCleanup cleanup{work};
+    ProcessRequest& request = options.request;
+    request.inputName = options.input.filename().string();
+    fs::path input = options.input;
+    request.saveInput = [input](const fs::path& to) { copyInputFile(input, to); };
+
+    NullGauge gauge;
+    StreamedPanel panel;
+    ProcessOutcome outcome = runProcess(request, work, messenger, gauge, panel);
+    if (outcome.next == NextStep::SiteCoordinate && site)
+        panel.insertLine(1, siteLine(*site));
+    if (options.outputFile)
+        writeToFile(panel, *options.outputFile);
+    else
+        writeToStandardOutput(panel, out);
+    if (outcome.next == NextStep::Update)
+        return updateFromPanel(panel, *options.updateFile, messenger);
+    return exitStatusOf(outcome.end);
+}
+
+} // namespace
+
+int runBatchCommand(const std::vector<std::string>& args, std::FILE* out, std::FILE* err) {
+    BatchOptions options;
+    try {
+        options = parseArguments(args);
+    } catch (const UsageError& e) {
+        std::fprintf(err, "error: %s (see climora-batch --help)\n", e.what());
+        return 2;
+    }
+    if (options.help) {
+        std::fputs(usageText, out);
+        return 0;
+    }
+    try {
+        return runBatch(options, out, err);
+    } catch (const std::exception& e) {
+        std::fprintf(err, "error: %s\n", e.what());
+        return 2;
+    }
+}
+
+} // namespace climora

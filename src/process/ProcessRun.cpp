@@ -1,0 +1,126 @@
+#include "process/ProcessRun.h"
+
+#include "base/NumberText.h"
+#include "input/ColumnSpec.h"
+#include "input/Task.h"
+#include "pipeline/DataCheckup.h"
+#include "pipeline/DataRows.h"
+#include "pipeline/RunState.h"
+#include "pipeline/TaskContext.h"
+#include "pipeline/WeatherRecord.h"
+#include "process/TaskDispatch.h"
+
+#include <stdexcept>
+
+namespace climora {
+namespace {
+
+// The rows box holds a whole number of zero or more, or nothing.
+long long rowsBeforeData(const std::string& rowsText) {
+    if (rowsText.empty())
+        return 0;
+    std::optional<long long> rows = parseInteger(rowsText);
+    if (!rows || *rows < 0)
+        throw std::runtime_error("'" + rowsText + "' is not a valid integer value");
+    return *rows;
+}
+
+const std::string& latitudeBoxOf(const EstimationSettings& settings, int task) {
+    if (task == task::solarFromTemperature)
+        return settings.task4Latitude;
+    if (task == task::solarFromSunshine)
+        return settings.task5Latitude;
+    return settings.task7Latitude;
+}
+
+// Builds the run's ColumnSpec from the slots and checks the window.
+bool prepareRun(const ProcessRequest& request, TaskContext& context) {
+    RunState& state = context.state;
+    ColumnSpec& spec = context.spec;
+    if (!theLastColumn(request.columnSlots, spec, context.messenger))
+        return false;
+    state.columnCount = spec.columnCount;
+    state.convertAndRearrange = request.convertEnabled && request.convertChecked;
+    // Only fills the spec from the slots; checkInputs needs the variables.
+    assignVariableIndexAndUnitIndexToColumn(request.columnSlots, spec);
+    RunInputs inputs{request.inputName, request.rowsText, request.task,
+                     request.estimation.task4Latitude, request.estimation.task5Latitude};
+    if (!checkInputs(inputs, spec, context.messenger))
+        return false;
+    request.saveInput(context.work.file(temporary::input));
+    removeEndNotes(context);
+    return assignUnit(request.columnSlots, spec, context.messenger);
+}
+
+// Extraction, missing values, checkup and the task; false when a step stopped.
+bool processData(const ProcessRequest& request, TaskContext& context, RunEnd& stopEnd) {
+    context.gauge.show();
+    context.panel.clear();
+    extractDataRows(context, request.missingValues);
+    if (context.state.abort)
+        return false;
+    CheckupResult checkup = dataCheckup(context);
+    if (context.state.abort) {
+        if (checkup == CheckupResult::Clean)
+            stopEnd = RunEnd::Checked;
+        return false;
+    }
+    runTaskStep(context);
+    return !context.state.abort;
+}
+
+NextStep finishAgroviaResult(const ProcessRequest& request, TaskContext& context) {
+    int task = context.state.task;
+    removeExtraRows(context.panel, context.state.rowsBeforeData);
+    if (taskTraits(task).asksForSiteLine)
+        return NextStep::SiteCoordinate;
+    if (taskTraits(task).updatesWeatherFile)
+        return NextStep::Update;
+    context.panel.insertLine(1, latitudeBoxOf(request.estimation, task) + "  (Lat.)");
+    return NextStep::None;
+}
+
+} // namespace
+
+void removeExtraRows(OutputPanel& panel, long long rows) {
+    if (rows >= 2)
+        panel.removeLines(1, rows - 1);
+}
+
+ProcessOutcome runProcess(const ProcessRequest& request, const WorkFolder& work,
+                          Messenger& messenger, ActivityGauge& gauge, OutputPanel& panel) {
+    WeatherRecord record;
+    record.reset();
+    RunState state;
+    state.abort = false;
+    state.menuCleaning = false;
+    state.task = request.task;
+    state.rowsBeforeData = rowsBeforeData(request.rowsText);
+    ColumnSpec spec;
+    TaskContext context{
+        work, state, spec, record, messenger, gauge, request.estimation, panel, request.inputName};
+
+    ProcessOutcome outcome;
+    if (!prepareRun(request, context))
+        return outcome;
+    bool completed = false;
+    try {
+        completed = processData(request, context, outcome.end);
+    } catch (...) {
+        DataRows::discardRecording(work);
+        throw;
+    }
+    DataRows::discardRecording(work);
+    if (!completed)
+        return outcome;
+
+    gauge.hide();
+    panel.loadFile(work.file(temporary::output));
+    messenger.tone(Tone::Exclamation);
+    outcome.end = RunEnd::Completed;
+    if (taskTraits(state.task).alwaysConverts || state.convertAndRearrange)
+        outcome.next = finishAgroviaResult(request, context);
+    return outcome;
+}
+
+} // namespace climora
