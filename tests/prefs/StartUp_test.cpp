@@ -51,7 +51,7 @@ TEST(StartUp, FirstStartCreatesAMissingDataFolder) {
     TempFolder install;
     shipAllSettingsFiles(install.path());
     RecordingMessenger messenger;
-    FrameState frame = startUp(install.path(), messenger);
+    FrameState frame = startUp(install.path(), messenger).frame;
     EXPECT_EQ(frame.workFolder->path(), freshData / "Climora2016_1");
     EXPECT_TRUE(fs::exists(freshData / "Climora2016_1" / "TemplateList.clx"));
 }
