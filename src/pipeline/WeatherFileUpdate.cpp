@@ -10,15 +10,19 @@
 namespace climora {
 namespace fs = std::filesystem;
 
-namespace {
-
-bool isReadOnly(const fs::path& file) {
+bool isReadOnlyFile(const fs::path& file) {
     std::error_code ec;
     fs::perms perms = fs::status(file, ec).permissions();
     constexpr fs::perms anyWrite =
         fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
     return !ec && (perms & anyWrite) == fs::perms::none;
 }
+
+std::string readOnlyRefusal(const std::string& fileName) {
+    return fileName + " is read-only. The existing file is not changed.";
+}
+
+namespace {
 
 std::optional<std::string> chooseFile(const std::string& startFolder, FileDialogs& dialogs) {
     FileDialogRequest request;
@@ -34,8 +38,8 @@ std::optional<std::string> chooseFile(const std::string& startFolder, FileDialog
 // The existing file's lines; throws UpdateStopped when it cannot be used.
 std::vector<std::string> readExistingFile(const fs::path& file) {
     const std::string name = file.filename().string();
-    if (isReadOnly(file))
-        throw UpdateStopped(name + " is read-only. The existing file is not changed.");
+    if (isReadOnlyFile(file))
+        throw UpdateStopped(readOnlyRefusal(name));
     try {
         return readTextLines(file);
     } catch (const NotATextFile&) {

@@ -5,6 +5,7 @@
 #include "app/Messenger.h"
 #include "pipeline/WeatherFileUpdateReplace.h"
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -50,6 +51,11 @@ UpdateOutcome updateAgroviaWeatherFile(const std::vector<std::string>& outputLin
 
 // The message of a finished update, for the file name N with extension.
 std::string updatedMessage(const std::string& fileName);
+
+// True for a file nobody may write to by its permission bits, and the
+// refusal that names it.
+bool isReadOnlyFile(const std::filesystem::path& file);
+std::string readOnlyRefusal(const std::string& fileName);
 
 // Exit status of the command line's update: 0 when it ended as the user
 // chose, 1 after an error box, 2 when replacing the file failed.
