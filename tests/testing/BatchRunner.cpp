@@ -7,7 +7,9 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace climora::testing {
 namespace fs = std::filesystem;
@@ -46,23 +48,54 @@ void writeExpected(const fs::path& folder, const BatchRun& run) {
 
 } // namespace
 
-BatchRun runBatch(const fs::path& folder, const std::vector<std::string>& args,
-                  const fs::path& scratch) {
+namespace {
+
+// The shell command that runs climora-batch in `folder` with its output
+// caught in `scratch`; `exec` makes the shell's process the batch's.
+std::string batchCommand(const fs::path& folder, const std::vector<std::string>& args,
+                         const fs::path& scratch) {
     fs::path temp = scratch / "tmp";
     fs::create_directories(temp);
-    std::string command = "cd " + quoted(folder.string()) + " && TMPDIR=" + quoted(temp.string()) +
-                          " " + quoted(CLIMORA_BATCH_EXE);
+    std::string command = "cd " + quoted(folder.string()) +
+                          " && exec env TMPDIR=" + quoted(temp.string()) + " " +
+                          quoted(CLIMORA_BATCH_EXE);
     for (const std::string& arg : args)
         command += " " + quoted(arg);
-    command += " >" + quoted((scratch / "stdout").string()) + " 2>" +
-               quoted((scratch / "stderr").string());
-    int status = std::system(command.c_str());
+    return command + " >" + quoted((scratch / "stdout").string()) + " 2>" +
+           quoted((scratch / "stderr").string());
+}
+
+BatchRun finished(int status, const fs::path& scratch) {
     BatchRun run;
     run.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     run.output = readBytes(scratch / "stdout");
     run.errors = readBytes(scratch / "stderr");
-    EXPECT_TRUE(fs::is_empty(temp)) << "the private work folder was left behind";
+    EXPECT_TRUE(fs::is_empty(scratch / "tmp")) << "the private work folder was left behind";
     return run;
+}
+
+} // namespace
+
+BatchRun runBatch(const fs::path& folder, const std::vector<std::string>& args,
+                  const fs::path& scratch) {
+    return finished(std::system(batchCommand(folder, args, scratch).c_str()), scratch);
+}
+
+pid_t startBatch(const fs::path& folder, const std::vector<std::string>& args,
+                 const fs::path& scratch) {
+    std::string command = batchCommand(folder, args, scratch);
+    const char* argv[] = {"/bin/sh", "-c", command.c_str(), nullptr};
+    pid_t pid = -1;
+    if (posix_spawn(&pid, "/bin/sh", nullptr, nullptr, const_cast<char**>(argv), environ) != 0)
+        ADD_FAILURE() << "cannot start " << command;
+    return pid;
+}
+
+BatchRun finishBatch(pid_t pid, const fs::path& scratch) {
+    int status = 0;
+    if (waitpid(pid, &status, 0) != pid)
+        ADD_FAILURE() << "cannot wait for the batch";
+    return finished(status, scratch);
 }
 
 void expectEveryCase(const fs::path& casesFolder,

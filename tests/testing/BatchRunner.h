@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include <sys/types.h>
+
 namespace climora::testing {
 
 struct BatchRun {
@@ -18,6 +20,12 @@ struct BatchRun {
 // empty again afterwards.
 BatchRun runBatch(const std::filesystem::path& folder, const std::vector<std::string>& args,
                   const std::filesystem::path& scratch);
+
+// Starts the same run without waiting for it; the process is the batch's own.
+pid_t startBatch(const std::filesystem::path& folder, const std::vector<std::string>& args,
+                 const std::filesystem::path& scratch);
+// Waits for a started run; exitStatus is -1 when a signal ended it.
+BatchRun finishBatch(pid_t pid, const std::filesystem::path& scratch);
 
 // Runs climora-batch on every case folder under `casesFolder`: the folder
 // holds the input, "args" (one argument per line, paths relative to the
