@@ -35,6 +35,18 @@ std::optional<std::string> chooseFile(const std::string& startFolder, FileDialog
     return choice->path;
 }
 
+// The chosen file, or the file a symlink leads to: that is the file updated,
+// its ".old" beside it.
+fs::path fileBehind(const fs::path& chosen) {
+    std::error_code ec;
+    if (fs::is_symlink(fs::symlink_status(chosen, ec))) {
+        fs::path target = fs::canonical(chosen, ec);
+        if (!ec)
+            return target;
+    }
+    return chosen;
+}
+
 // The existing file's lines; throws UpdateStopped when it cannot be used.
 std::vector<std::string> readExistingFile(const fs::path& file) {
     const std::string name = file.filename().string();
@@ -100,9 +112,10 @@ UpdateOutcome updateAgroviaWeatherFile(const std::vector<std::string>& outputLin
     if (!chosen)
         return UpdateOutcome::Cancelled;
     std::error_code ec;
-    fs::path file = fs::absolute(*chosen, ec);
+    fs::path chosenFile = fs::absolute(*chosen, ec);
     if (ec)
-        file = *chosen;
+        chosenFile = *chosen;
+    fs::path file = fileBehind(chosenFile);
 
     UpdateOutcome outcome = UpdateOutcome::Updated;
     std::optional<std::vector<std::string>> lines;
@@ -122,7 +135,7 @@ UpdateOutcome updateAgroviaWeatherFile(const std::vector<std::string>& outputLin
     }
     // Told only once the file has really been replaced.
     messenger.notify(updatedMessage(file.filename().string()));
-    frame.defaultOutputFolder = folderText(file.parent_path());
+    frame.defaultOutputFolder = folderText(chosenFile.parent_path());
     return UpdateOutcome::Updated;
 }
 
