@@ -42,7 +42,7 @@ bool isUnderProc(const fs::path& path) {
 // links of open descriptors are recognised before they are resolved.
 OutputTarget followLinks(fs::path file) {
     std::error_code ec;
-    file = fs::absolute(file, ec).lexically_normal();
+    file = fs::absolute(file, ec);
     for (int hop = 0; hop < maxLinkHops; ++hop) {
         if (std::optional<int> fd = descriptorLink(file))
             return {OutputTarget::Kind::Descriptor, file, *fd};
