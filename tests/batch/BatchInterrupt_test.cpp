@@ -17,8 +17,8 @@ using climora::testing::TempFolder;
 TEST(BatchInterrupt, SignalRemovesThePrivateWorkFolderAndEndsWith128PlusItsNumber) {
     // Far more output than a FIFO holds, so the batch waits for its reader.
     std::string input = "H\r\n";
-    for (int day = 1; day <= 365; ++day)
-        for (int year = 2001; year <= 2010; ++year)
+    for (int year = 2001; year <= 2010; ++year)
+        for (int day = 1; day <= 365; ++day)
             input += std::to_string(year) + " " + std::to_string(day) + " 5 3\r\n";
     for (int signal : {SIGINT, SIGTERM, SIGHUP}) {
         SCOPED_TRACE(strsignal(signal));
@@ -27,6 +27,7 @@ TEST(BatchInterrupt, SignalRemovesThePrivateWorkFolderAndEndsWith128PlusItsNumbe
         ASSERT_EQ(mkfifo((dir / "out").c_str(), 0600), 0);
         int reader = open((dir / "out").c_str(), O_RDONLY | O_NONBLOCK);
         ASSERT_GE(reader, 0);
+        fcntl(reader, F_SETPIPE_SZ, 4096);
         pid_t batch = climora::testing::startBatch(
             dir.path(),
             {"--rows", "1", "--columns", "Year,DOY,T-max:oC,T-min:oC", "-o", "out", "in.txt"},
@@ -36,7 +37,7 @@ TEST(BatchInterrupt, SignalRemovesThePrivateWorkFolderAndEndsWith128PlusItsNumbe
         EXPECT_FALSE(fs::is_empty(scratch / "tmp"));
         kill(batch, signal);
         climora::testing::BatchRun run = climora::testing::finishBatch(batch, scratch.path());
-        EXPECT_EQ(run.exitStatus, 128 + signal);
+        EXPECT_EQ(run.exitStatus, 128 + signal) << run.errors;
         close(reader);
     }
 }

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdlib>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -85,9 +86,21 @@ pid_t startBatch(const fs::path& folder, const std::vector<std::string>& args,
                  const fs::path& scratch) {
     std::string command = batchCommand(folder, args, scratch);
     const char* argv[] = {"/bin/sh", "-c", command.c_str(), nullptr};
+    // As from a terminal, even when the tests run in the background: the
+    // signals a user sends are not inherited as ignored or blocked.
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    sigset_t signals;
+    sigemptyset(&signals);
+    posix_spawnattr_setsigmask(&attributes, &signals);
+    for (int signal : {SIGINT, SIGTERM, SIGHUP})
+        sigaddset(&signals, signal);
+    posix_spawnattr_setsigdefault(&attributes, &signals);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
     pid_t pid = -1;
-    if (posix_spawn(&pid, "/bin/sh", nullptr, nullptr, const_cast<char**>(argv), environ) != 0)
+    if (posix_spawn(&pid, "/bin/sh", nullptr, &attributes, const_cast<char**>(argv), environ) != 0)
         ADD_FAILURE() << "cannot start " << command;
+    posix_spawnattr_destroy(&attributes);
     return pid;
 }
 
