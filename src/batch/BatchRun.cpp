@@ -3,6 +3,8 @@
 #include "base/NumberText.h"
 #include "base/TextFile.h"
 #include "base/WorkFolder.h"
+#include "batch/InterruptCleanup.h"
+#include "batch/OutputTarget.h"
 #include "input/Task.h"
 #include "input/Variables.h"
 #include "pipeline/OutputPanel.h"
@@ -66,6 +68,9 @@ Options:
                            as the "Update Agrovia weather file" command would
   --yes                    answer Yes to confirmation boxes (default: No)
   -o FILE                  write the output panel's text to FILE instead of standard output
+                           ("-": standard output). A regular file (a symlink's target) is
+                           replaced once the text is complete; a device or FIFO is written
+                           straight into. A read-only FILE is refused before the run.
   --help                   show this text
 
 Output: the output panel's final text, every line ended by CR LF, in UTF-8;
@@ -88,7 +93,8 @@ update refused with an error box (the file unchanged); 2 when replacing the
 file failed (the file as it was).
 
 Without --workfolder the run works in a private temporary work folder,
-removed afterwards.
+removed afterwards, also when SIGINT, SIGTERM or SIGHUP ends the run (exit
+status 128 + the signal's number).
 )";
 
 struct UsageError : std::runtime_error {
@@ -100,7 +106,7 @@ struct BatchOptions {
     fs::path input;
     std::optional<std::string> site;
     std::optional<std::string> updateFile;
-    std::optional<fs::path> outputFile;
+    std::optional<std::string> outputFile;
     std::optional<std::string> templateName;
     std::optional<fs::path> workFolder;
     bool rowsGiven = false;
@@ -247,7 +253,7 @@ void applyOption(const std::string& option, Arguments& args, BatchOptions& optio
     else if (option == "--yes")
         options.yes = true;
     else if (option == "-o")
-        options.outputFile = fs::path(args.value(option));
+        options.outputFile = args.value(option);
     else
         throw UsageError("unknown option " + option);
 }
@@ -292,8 +298,10 @@ class PrivateWorkFolder {
             throw FileError("Cannot create a temporary work folder in " +
                             fs::temp_directory_path().string());
         path_ = pattern;
+        InterruptCleanup::removeOnInterrupt(path_);
     }
     ~PrivateWorkFolder() {
+        InterruptCleanup::keepOnInterrupt(path_);
         std::error_code ignored;
         fs::remove_all(path_, ignored);
     }
@@ -316,40 +324,6 @@ void copyInputFile(const fs::path& from, const fs::path& to) {
     } catch (const NotATextFile&) {
         // The window's refusal of such a file, word for word.
         throw NotATextFile("The file can't be opened because it is not a text file");
-    }
-}
-
-void writeToStandardOutput(const StreamedPanel& panel, std::FILE* out) {
-    std::string buffer;
-    auto flush = [&] {
-        if (!buffer.empty() && std::fwrite(buffer.data(), 1, buffer.size(), out) != buffer.size())
-            throw FileError("Write error on standard output.");
-        buffer.clear();
-    };
-    panel.forEachLine([&](std::string_view line) {
-        buffer.append(line);
-        buffer.append("\r\n");
-        if (buffer.size() >= (1 << 20))
-            flush();
-    });
-    flush();
-    if (std::fflush(out) != 0)
-        throw FileError("Write error on standard output.");
-}
-
-// The output file appears only when it is complete.
-void writeToFile(const StreamedPanel& panel, const fs::path& file) {
-    fs::path partial = file;
-    partial += ".partial~";
-    try {
-        TextLineWriter writer(partial);
-        panel.forEachLine([&](std::string_view line) { writer.line(line); });
-        writer.close();
-        fs::rename(partial, file);
-    } catch (...) {
-        std::error_code ignored;
-        fs::remove(partial, ignored);
-        throw;
     }
 }
 
@@ -415,6 +389,9 @@ int runBatch(BatchOptions& options, std::FILE* out, std::FILE* err) {
         return 2;
     if (!fs::is_regular_file(options.input))
         throw FileError("Cannot open file \"" + options.input.string() + "\".");
+    OutputTarget output;
+    if (options.outputFile)
+        output = outputTargetOf(*options.outputFile);
     if (options.workFolder && !fs::is_directory(*options.workFolder))
         throw FileError("The work folder \"" + options.workFolder->string() + "\" does not exist.");
     if (options.templateName && !applyTemplateOption(options, messenger))
@@ -436,10 +413,7 @@ int runBatch(BatchOptions& options, std::FILE* out, std::FILE* err) {
     ProcessOutcome outcome = runProcess(request, work, messenger, gauge, panel);
     if (outcome.next == NextStep::SiteCoordinate && site)
         panel.insertLine(1, siteLine(*site));
-    if (options.outputFile)
-        writeToFile(panel, *options.outputFile);
-    else
-        writeToStandardOutput(panel, out);
+    writeOutput(panel, output, out);
     if (outcome.next == NextStep::Update)
         return updateFromPanel(panel, *options.updateFile, messenger);
     return exitStatusOf(outcome.end);

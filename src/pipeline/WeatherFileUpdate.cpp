@@ -9,9 +9,7 @@
 namespace climora {
 namespace fs = std::filesystem;
 
-namespace {
-
-bool isReadOnly(const fs::path& file) {
+bool isReadOnlyFile(const fs::path& file) {
     std::error_code ec;
     fs::perms perms = fs::status(file, ec).permissions();
     constexpr fs::perms anyWrite =
@@ -19,11 +17,29 @@ bool isReadOnly(const fs::path& file) {
     return !ec && (perms & anyWrite) == fs::perms::none;
 }
 
+std::string readOnlyRefusal(const std::string& fileName) {
+    return fileName + " is read-only. The existing file is not changed.";
+}
+
+namespace {
+
+// The chosen file, or the file a symlink leads to: that is the file updated,
+// its ".old" beside it.
+fs::path fileBehind(const fs::path& chosen) {
+    std::error_code ec;
+    if (fs::is_symlink(fs::symlink_status(chosen, ec))) {
+        fs::path target = fs::canonical(chosen, ec);
+        if (!ec)
+            return target;
+    }
+    return chosen;
+}
+
 // The existing file's lines; throws UpdateStopped when it cannot be used.
 std::vector<std::string> readExistingFile(const fs::path& file) {
     const std::string name = file.filename().string();
-    if (isReadOnly(file))
-        throw UpdateStopped(name + " is read-only. The existing file is not changed.");
+    if (isReadOnlyFile(file))
+        throw UpdateStopped(readOnlyRefusal(name));
     try {
         return readTextLines(file);
     } catch (const NotATextFile&) {
@@ -81,7 +97,7 @@ UpdateOutcome updateAgroviaWeatherFile(const std::vector<std::string>& outputLin
 UpdateOutcome updateAgroviaWeatherFile(const std::vector<std::string>& outputLines,
                                        const fs::path& chosen, Messenger& messenger,
                                        ReplaceSteps& steps) {
-    fs::path file = absoluteOrAsGiven(chosen);
+    fs::path file = fileBehind(absoluteOrAsGiven(chosen));
 
     UpdateOutcome outcome = UpdateOutcome::Updated;
     std::optional<std::vector<std::string>> lines;

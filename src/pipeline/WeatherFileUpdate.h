@@ -51,6 +51,11 @@ std::filesystem::path absoluteOrAsGiven(const std::filesystem::path& file);
 // The message of a finished update, for the file name N with extension.
 std::string updatedMessage(const std::string& fileName);
 
+// True for a file nobody may write to by its permission bits, and the
+// refusal that names it.
+bool isReadOnlyFile(const std::filesystem::path& file);
+std::string readOnlyRefusal(const std::string& fileName);
+
 // Exit status of the command line's update: 0 when it ended as the user
 // chose, 1 after an error box, 2 when replacing the file failed.
 int updateExitCode(UpdateOutcome outcome);

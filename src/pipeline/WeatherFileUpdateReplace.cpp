@@ -2,7 +2,11 @@
 
 #include "base/TextFile.h"
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <system_error>
+#include <unistd.h>
 
 namespace climora {
 namespace fs = std::filesystem;
@@ -66,6 +70,41 @@ void ReplaceSteps::rename(const fs::path& from, const fs::path& to) {
                         ec.message());
 }
 
+void ReplaceSteps::link(const fs::path& existing, const fs::path& newName) {
+    std::error_code ec;
+    fs::create_hard_link(existing, newName, ec);
+    if (ec && ec != std::errc::operation_not_permitted && ec != std::errc::not_supported &&
+        ec != std::errc::too_many_links)
+        throw FileError("Cannot link " + quoted(existing) + " as " + quoted(newName) + ". " +
+                        ec.message());
+    if (!ec)
+        return;
+    // File systems without hard links get a copy.
+    if (!fs::copy_file(existing, newName, ec))
+        throw FileError("Cannot copy " + quoted(existing) + " to " + quoted(newName) + ". " +
+                        ec.message());
+    syncFile(newName);
+}
+
+void ReplaceSteps::syncFile(const fs::path& file) {
+    int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    bool synced = fd >= 0 && ::fsync(fd) == 0;
+    int error = errno;
+    if (fd >= 0)
+        ::close(fd);
+    if (!synced)
+        throw FileError("Cannot write " + quoted(file) + " to disk. " + std::strerror(error));
+}
+
+// A best effort: the rename has happened whether or not it reaches the disk now.
+void ReplaceSteps::syncFolder(const fs::path& folder) {
+    int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
 void ReplaceSteps::remove(const fs::path& file) {
     std::error_code ec;
     if (!fs::remove(file, ec) && ec)
@@ -78,40 +117,34 @@ fs::path oldVersionOf(const fs::path& target) {
 
 namespace {
 
-// One replacement of `target`, step by step; every step undoes what the
-// replacement did so far before it reports a failure.
+// One replacement of `target`, step by step. The target always stands
+// complete under its name: the new version is written and flushed beside it,
+// the current version gets a second name (a hard link), and a single rename
+// puts the new version in place. Every step undoes what the replacement did
+// so far before it reports a failure.
 class Replacement {
   public:
     Replacement(const fs::path& target, ReplaceSteps& steps)
-        : steps_(steps), target_(target), newVersion_(unusedNameBeside(target, ".new~")),
-          old_(oldVersionOf(target)) {
-        std::error_code ec;
-        hadOld_ = fs::exists(fs::symlink_status(old_, ec));
-        if (hadOld_)
-            earlierOld_ = unusedNameBeside(old_, "~");
-    }
+        : steps_(steps), target_(target), newVersion_(ourNameBeside(target, ".new~")),
+          previous_(ourNameBeside(target, ".old~")), old_(oldVersionOf(target)) {}
 
     void writeNewVersion(const std::vector<std::string>& lines) {
         try {
+            removeIfPresent(newVersion_);
             steps_.writeNew(newVersion_, lines);
             takePermissions(target_, newVersion_);
+            steps_.syncFile(newVersion_);
         } catch (const std::exception& e) {
-            fail(e, true);
+            fail(e);
         }
     }
 
-    // The earlier ".old" is set aside, not deleted, until the new file stands.
-    void moveTargetToOld() {
+    void linkCurrentVersion() {
         try {
-            if (hadOld_)
-                steps_.rename(old_, earlierOld_);
+            removeIfPresent(previous_);
+            steps_.link(target_, previous_);
         } catch (const std::exception& e) {
-            fail(e, true);
-        }
-        try {
-            steps_.rename(target_, old_);
-        } catch (const std::exception& e) {
-            fail(e, restoreEarlierOld());
+            fail(e);
         }
     }
 
@@ -119,33 +152,56 @@ class Replacement {
         try {
             steps_.rename(newVersion_, target_);
         } catch (const std::exception& e) {
-            bool restored = renameQuietly(old_, target_, steps_);
-            fail(e, restored && restoreEarlierOld());
+            removeQuietly(previous_, steps_);
+            fail(e);
         }
-        if (hadOld_)
-            removeQuietly(earlierOld_, steps_);
+    }
+
+    // Replaces an earlier ".old" only now that the new version stands.
+    void keepPreviousAsOld() {
+        try {
+            steps_.rename(previous_, old_);
+        } catch (const std::exception& e) {
+            if (renameQuietly(previous_, target_, steps_))
+                fail(e);
+            throw ReplaceFailed(failure(e) + " The file is updated; its previous version is now " +
+                                quoted(previous_) + ".");
+        }
+        steps_.syncFolder(target_.parent_path());
     }
 
   private:
-    bool restoreEarlierOld() { return !hadOld_ || renameQuietly(earlierOld_, old_, steps_); }
+    // A name of ours beside the target; a leftover of an interrupted update
+    // under it is replaced, anything but a file is avoided.
+    static fs::path ourNameBeside(const fs::path& target, const std::string& suffix) {
+        std::error_code ec;
+        fs::path name = target.string() + suffix;
+        fs::file_status status = fs::symlink_status(name, ec);
+        if (fs::exists(status) && !fs::is_regular_file(status) && !fs::is_symlink(status))
+            return unusedNameBeside(target, suffix);
+        return name;
+    }
 
-    [[noreturn]] void fail(const std::exception& e, bool targetIntact) {
+    void removeIfPresent(const fs::path& file) {
+        std::error_code ec;
+        if (fs::exists(fs::symlink_status(file, ec)))
+            steps_.remove(file);
+    }
+
+    std::string failure(const std::exception& e) const {
+        return "Could not update " + quoted(target_) + ". " + sentence(e);
+    }
+
+    [[noreturn]] void fail(const std::exception& e) {
         removeQuietly(newVersion_, steps_);
-        std::string what = "Could not update " + quoted(target_) + ". " + sentence(e);
-        if (targetIntact)
-            throw ReplaceFailed(what + " The file is not changed.");
-        if (fs::exists(target_))
-            throw ReplaceFailed(what + " The file is not changed; its earlier backup is now " +
-                                quoted(earlierOld_) + ".");
-        throw ReplaceFailed(what + " The original file is now " + quoted(old_) + ".");
+        throw ReplaceFailed(failure(e) + " The file is not changed.");
     }
 
     ReplaceSteps& steps_;
     fs::path target_;
     fs::path newVersion_;
+    fs::path previous_;
     fs::path old_;
-    bool hadOld_ = false;
-    fs::path earlierOld_;
 };
 
 } // namespace
@@ -154,8 +210,9 @@ void replaceKeepingOld(const fs::path& target, const std::vector<std::string>& l
                        ReplaceSteps& steps) {
     Replacement replacement(target, steps);
     replacement.writeNewVersion(lines);
-    replacement.moveTargetToOld();
+    replacement.linkCurrentVersion();
     replacement.putNewVersionInPlace();
+    replacement.keepPreviousAsOld();
 }
 
 } // namespace climora

@@ -18,6 +18,13 @@ class ReplaceSteps {
     // Renames within one folder, replacing a file of the new name.
     virtual void rename(const std::filesystem::path& from, const std::filesystem::path& to);
     virtual void remove(const std::filesystem::path& file);
+    // Gives an existing file a second name in its folder (a copy where the
+    // file system has no hard links).
+    virtual void link(const std::filesystem::path& existing, const std::filesystem::path& newName);
+    // Returns once the file's contents are on the disk.
+    virtual void syncFile(const std::filesystem::path& file);
+    // The same for the folder's names; never throws.
+    virtual void syncFolder(const std::filesystem::path& folder);
 };
 
 // The replacement failed; the text names the file and says what became of it.
@@ -26,12 +33,14 @@ struct ReplaceFailed : std::runtime_error {
 };
 
 // Replaces `target` by the lines and keeps its previous version as
-// target + ".old" (replacing an earlier one). The new version is first
-// written completely beside the target under a temporary name; only then is
-// the target renamed to ".old" and the new file to the target's name. On any
-// failure the target and an earlier ".old" are left as they were (restored
-// when a later step failed), the temporary file is removed, and
-// ReplaceFailed is thrown.
+// target + ".old" (replacing an earlier one). At every moment the target is
+// its complete previous or complete new version: the new version is written
+// and flushed to disk as target + ".new~", the previous one linked as
+// target + ".old~", the new one renamed over the target and the link over
+// ".old". Leftovers of an interrupted replacement under those names are
+// replaced. On any failure the target and an earlier ".old" are left as they
+// were (restored when a later step failed), the temporary files are removed,
+// and ReplaceFailed is thrown.
 void replaceKeepingOld(const std::filesystem::path& target, const std::vector<std::string>& lines,
                        ReplaceSteps& steps);
 

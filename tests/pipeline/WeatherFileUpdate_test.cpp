@@ -59,17 +59,26 @@ Lines panel(const Lines& data) {
     return Lines{"Station Alder Creek 2005", fileHeader[2], fileHeader[3]} + data;
 }
 
-// Records every file-system step by file names and fails the ones asked for.
+// The process ends here: no step after it, no clean-up, runs.
+struct Killed {};
+
+// Records every file-system step by file names, fails the ones asked for
+// and ends the process at the one asked for.
 struct FaultySteps : ReplaceSteps {
     std::set<std::string> failing;
+    std::string killedAt;
     Lines calls;
 
     void step(const std::string& call) {
         calls.push_back(call);
+        if (call == killedAt)
+            throw Killed{};
         if (failing.count(call))
             throw FileError("Simulated failure.");
     }
     void writeNew(const fs::path& file, const Lines& lines) override {
+        if (killedAt == "write " + file.filename().string())
+            writeBytes(file, lines.front()); // killed halfway
         step("write " + file.filename().string());
         ReplaceSteps::writeNew(file, lines);
     }
@@ -81,7 +90,27 @@ struct FaultySteps : ReplaceSteps {
         step("remove " + file.filename().string());
         ReplaceSteps::remove(file);
     }
+    void link(const fs::path& existing, const fs::path& newName) override {
+        step("link " + existing.filename().string() + " -> " + newName.filename().string());
+        ReplaceSteps::link(existing, newName);
+    }
+    void syncFile(const fs::path& file) override {
+        step("sync " + file.filename().string());
+        ReplaceSteps::syncFile(file);
+    }
+    void syncFolder(const fs::path& folder) override {
+        step("sync folder");
+        ReplaceSteps::syncFolder(folder);
+    }
 };
+
+// The steps of one replacement of site.wth.
+const Lines replacementSteps = {"write site.wth.new~",
+                                "sync site.wth.new~",
+                                "link site.wth -> site.wth.old~",
+                                "rename site.wth.new~ -> site.wth",
+                                "rename site.wth.old~ -> site.wth.old",
+                                "sync folder"};
 
 struct UpdateFixture : ::testing::Test {
     TempFolder dir;
@@ -221,11 +250,7 @@ TEST_F(UpdateFixture, SecondUpdateReplacesTheEarlierOld) {
     EXPECT_EQ(readBytes(old), afterFirst);
     EXPECT_EQ(readBytes(target), crlf(fileHeader + days(2005, 118, 124)));
     EXPECT_EQ(fileCount(), 2);
-    EXPECT_EQ(steps.calls,
-              (Lines{"write site.wth.new~", "rename site.wth -> site.wth.old",
-                     "rename site.wth.new~ -> site.wth", "write site.wth.new~",
-                     "rename site.wth.old -> site.wth.old~", "rename site.wth -> site.wth.old",
-                     "rename site.wth.new~ -> site.wth", "remove site.wth.old~"}));
+    EXPECT_EQ(steps.calls, replacementSteps + replacementSteps);
 }
 
 TEST_F(UpdateFixture, NewFileKeepsThePermissionsOfTheOld) {
@@ -383,10 +408,9 @@ TEST_F(UpdateFixture, OutputPanelWithoutReadableDataIsRefused) {
 // ---- Failures while replacing the file ----
 
 TEST_F(UpdateFixture, FailedReplacementLeavesTheFileAndItsOldAsTheyWere) {
-    const std::vector<std::string> failingSteps = {
-        "write site.wth.new~", "rename site.wth.old -> site.wth.old~",
-        "rename site.wth -> site.wth.old", "rename site.wth.new~ -> site.wth"};
-    for (const std::string& failing : failingSteps) {
+    for (const std::string& failing : replacementSteps) {
+        if (failing == "sync folder") // a best effort that cannot fail
+            continue;
         SCOPED_TRACE(failing);
         existing(days(2005, 119, 120));
         writeBytes(old, "earlier version\r\n");
@@ -405,40 +429,75 @@ TEST_F(UpdateFixture, FailedReplacementLeavesTheFileAndItsOldAsTheyWere) {
     EXPECT_EQ(updateExitCode(UpdateOutcome::ReplaceFailed), 2);
 }
 
-TEST_F(UpdateFixture, FailedRestoreSaysWhereTheOriginalOrItsBackupIs) {
-    existing(days(2005, 119, 120));
-    std::string before = readBytes(target);
-    steps.failing = {"rename site.wth.new~ -> site.wth", "rename site.wth.old -> site.wth"};
-    EXPECT_EQ(update(panel(days(2005, 121, 122))), UpdateOutcome::ReplaceFailed);
-    EXPECT_EQ(readBytes(old), before);
-    EXPECT_FALSE(fs::exists(dir / "site.wth.new~"));
-    EXPECT_EQ(messenger.events(),
-              (Lines{"tone: error", "error: Could not update \"" + target.string() +
-                                        "\". Simulated failure. The original file is now \"" +
-                                        old.string() + "\"."}));
-
-    // The earlier backup that cannot be put back is named too.
+TEST_F(UpdateFixture, FailedRestoreSaysWhereThePreviousVersionIs) {
     existing(days(2005, 119, 120));
     writeBytes(old, "earlier version\r\n");
-    before = readBytes(target);
-    messenger.clear();
-    steps.failing = {"rename site.wth -> site.wth.old", "rename site.wth.old~ -> site.wth.old"};
+    std::string before = readBytes(target);
+    steps.failing = {"rename site.wth.old~ -> site.wth.old", "rename site.wth.old~ -> site.wth"};
     EXPECT_EQ(update(panel(days(2005, 121, 122))), UpdateOutcome::ReplaceFailed);
-    EXPECT_EQ(readBytes(target), before);
-    EXPECT_EQ(readBytes(dir / "site.wth.old~"), "earlier version\r\n");
+    EXPECT_EQ(readBytes(target), crlf(fileHeader + days(2005, 119, 122)));
+    EXPECT_EQ(readBytes(dir / "site.wth.old~"), before);
+    EXPECT_EQ(readBytes(old), "earlier version\r\n");
     EXPECT_EQ(messenger.events(),
               (Lines{"tone: error", "error: Could not update \"" + target.string() +
-                                        "\". Simulated failure. The file is not changed; its "
-                                        "earlier backup is now \"" +
+                                        "\". Simulated failure. The file is updated; its "
+                                        "previous version is now \"" +
                                         (dir / "site.wth.old~").string() + "\"."}));
 }
 
-TEST_F(UpdateFixture, TemporaryNameAvoidsAnExistingFile) {
+TEST_F(UpdateFixture, FileIsCompleteWhereverTheProcessIsKilledAndTheNextUpdateCleansUp) {
+    const std::string earlier = crlf(fileHeader + days(2005, 119, 120));
+    const std::string updated = crlf(fileHeader + days(2005, 119, 122));
+    for (const std::string& killedAt : replacementSteps) {
+        SCOPED_TRACE(killedAt);
+        for (const auto& entry : fs::directory_iterator(dir.path()))
+            fs::remove(entry.path());
+        writeBytes(target, earlier);
+        writeBytes(old, "earlier version\r\n");
+        steps.killedAt = killedAt;
+        EXPECT_THROW(update(panel(days(2005, 121, 122))), Killed);
+        std::string afterKill = readBytes(target);
+        EXPECT_TRUE(afterKill == earlier || afterKill == updated);
+        EXPECT_TRUE(readBytes(old) == "earlier version\r\n" || readBytes(old) == earlier);
+
+        steps.killedAt.clear();
+        steps.calls.clear();
+        UpdateOutcome next = update(panel(days(2005, 121, 123)));
+        EXPECT_EQ(next, UpdateOutcome::Updated);
+        EXPECT_EQ(readBytes(target), crlf(fileHeader + days(2005, 119, 123)));
+        EXPECT_EQ(readBytes(old), afterKill);
+        EXPECT_EQ(fileCount(), 2); // the leftovers were reused
+    }
+}
+
+TEST_F(UpdateFixture, TemporaryNameAvoidsAFolder) {
     existing(days(2005, 119, 120));
-    writeBytes(dir / "site.wth.new~", "not ours\r\n");
+    fs::create_directory(dir / "site.wth.new~");
     ASSERT_EQ(update(panel(days(2005, 121, 121))), UpdateOutcome::Updated);
-    EXPECT_EQ(readBytes(dir / "site.wth.new~"), "not ours\r\n");
+    EXPECT_TRUE(fs::is_directory(dir / "site.wth.new~"));
     EXPECT_EQ(steps.calls.front(), "write site.wth.new~2");
+}
+
+TEST_F(UpdateFixture, SymlinkedFileIsUpdatedWithItsOldBesideIt) {
+    fs::create_directory(dir / "links");
+    for (const fs::path& link : {dir / "link.wth", dir / "links" / "link.wth"}) {
+        SCOPED_TRACE(link.string());
+        fs::remove(old);
+        existing(days(2005, 119, 120));
+        std::string before = readBytes(target);
+        fs::create_symlink(target, link);
+        dialogs.nextOpen = FileChoice{link.string(), 1};
+        messenger.clear();
+        ASSERT_EQ(updateAgroviaWeatherFile(panel(days(2005, 121, 121)), 2, frame, dialogs,
+                                           messenger, steps),
+                  UpdateOutcome::Updated);
+        EXPECT_TRUE(fs::is_symlink(link));
+        EXPECT_EQ(readBytes(target), crlf(fileHeader + days(2005, 119, 121)));
+        EXPECT_EQ(readBytes(old), before);
+        EXPECT_EQ(messenger.events(), updatedEvents());
+        EXPECT_EQ(frame.defaultOutputFolder, link.parent_path().string() + "/");
+        fs::remove(link);
+    }
 }
 
 // ---- climora-batch --task 2 --update FILE ----
