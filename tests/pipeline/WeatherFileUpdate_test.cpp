@@ -488,7 +488,7 @@ TEST_F(UpdateFixture, SymlinkedFileIsUpdatedWithItsOldBesideIt) {
         fs::create_symlink(target, link);
         dialogs.nextOpen = FileChoice{link.string(), 1};
         messenger.clear();
-        ASSERT_EQ(updateAgroviaWeatherFile(panel(days(2005, 121, 121)), 2, frame, dialogs,
+        ASSERT_EQ(updateWeatherFileCommand(panel(days(2005, 121, 121)), 2, frame, dialogs,
                                            messenger, steps),
                   UpdateOutcome::Updated);
         EXPECT_TRUE(fs::is_symlink(link));
