@@ -15,13 +15,18 @@ ElasticScaler::ElasticScaler(QWidget* window, QWidget* content)
 
 void ElasticScaler::setEnabled(bool enabled) {
     enabled_ = enabled;
-    // The size at this moment is the size at which the current scale holds.
-    reference_ = window_->size();
     referenceScale_ = scale_;
+    // The current scale holds at the size of this moment; before the window
+    // is first shown that is the size it starts with, known only then.
+    reference_ = window_->isVisible() ? window_->size() : QSize();
 }
 
 bool ElasticScaler::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == window_ && event->type() == QEvent::Resize && enabled_)
+    if (watched != window_)
+        return QObject::eventFilter(watched, event);
+    if (event->type() == QEvent::Show && !reference_.isValid())
+        reference_ = window_->size();
+    else if (event->type() == QEvent::Resize && enabled_ && window_->isVisible())
         rescale();
     return QObject::eventFilter(watched, event);
 }

@@ -201,6 +201,7 @@ void MainWindow::shutDown() {
         return;
     shutDown_ = true;
     ExplorerWindow::closeCurrent();
+    HelpWindow::closeCurrent();
     runCommand(messenger_, [this] { climora::shutDown(frame_, currentOptions()); });
     runCommand(messenger_, [this] {
         templates_->saveTheTemplate(

@@ -2,19 +2,41 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QRegularExpression>
 #include <QStringList>
 
 namespace climora {
 
+namespace {
+
+// The patterns as Qt matches them, separated by blanks. "*.*" means every
+// file where these filters come from; Qt would want a dot in the name.
+QString qtPatterns(const QString& patterns) {
+    static const QRegularExpression separators(QStringLiteral("[;\\s]+"));
+    QStringList list = patterns.split(separators, Qt::SkipEmptyParts);
+    for (QString& pattern : list)
+        if (pattern == QLatin1String("*.*"))
+            pattern = QStringLiteral("*");
+    return list.join(QLatin1Char(' '));
+}
+
+} // namespace
+
+// Qt reads a filter's patterns from the caption's last parentheses, so the
+// caption ends with them, shown once: kept when they are already Qt's,
+// put in place of patterns written otherwise, appended when missing.
 QStringList qtFilters(const std::string& filter) {
+    static const QRegularExpression trailingGroup(QStringLiteral("^(.*?)\\s*\\(([^()]*)\\)\\s*$"));
     QStringList parts = QString::fromStdString(filter).split(QLatin1Char('|'));
     QStringList filters;
     for (int i = 0; i + 1 < parts.size(); i += 2) {
         QString caption = parts[i];
-        QString patterns = parts[i + 1];
-        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-        // Qt reads the patterns from the last parentheses of the caption.
-        filters << (caption.contains(patterns) ? caption : caption + " (" + patterns + ")");
+        QString patterns = qtPatterns(parts[i + 1]);
+        QRegularExpressionMatch group = trailingGroup.match(caption);
+        if (group.hasMatch() && group.captured(2) == patterns)
+            filters << caption;
+        else
+            filters << (group.hasMatch() ? group.captured(1) : caption) + " (" + patterns + ")";
     }
     return filters;
 }

@@ -53,6 +53,10 @@ HelpWindow* HelpWindow::current() {
     return theHelpWindow();
 }
 
+void HelpWindow::closeCurrent() {
+    delete theHelpWindow().data();
+}
+
 HelpWindow* HelpWindow::showTopic(int topic) {
     QPointer<HelpWindow>& window = theHelpWindow();
     if (!window)

@@ -19,6 +19,9 @@ class HelpWindow : public QWidget {
     static HelpWindow* showTopic(int topic);
     // The help window, if it is open.
     static HelpWindow* current();
+    // Closes and destroys the help window, if it is open. The main window
+    // does this at shutdown: an open help window would keep the process alive.
+    static void closeCurrent();
     // Where the document lives.
     static QUrl documentUrl();
 

@@ -7,8 +7,12 @@
 
 class QComboBox;
 class QLabel;
+class QStyle;
 
 namespace climora {
+
+// Widens the open list of a drop-down to its longest item.
+void fitListWidth(QComboBox* box);
 
 // The 12 column slots: a number label, a variable box and a unit box each,
 // laid out by the spacer rule. The widget keeps the core model and shows it.
@@ -36,13 +40,18 @@ class ColumnSlotsWidget : public QWidget {
     // The boxes moved or changed size (spacer or scale).
     void layoutChanged();
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
     void variableChosen(int slot, int variable);
     void unitChosen(int slot, int unit);
     void showSlot(int slot);
     void updateBackgrounds();
     void alignColumnBoxes();
+    void fitSlotFont();
 
+    QStyle* boxStyle_;
     ColumnSlots slots_;
     std::array<QComboBox*, slotCount> variableBoxes_{};
     std::array<QComboBox*, slotCount> unitBoxes_{};

@@ -14,8 +14,10 @@ RowsBox::RowsBox(QWidget* parent) : QWidget(parent) {
     edit_ = new QLineEdit(this);
     edit_->setObjectName(QStringLiteral("rowsBeforeDataBox"));
     edit_->setAccessibleName(QStringLiteral("Rows before data start"));
+    // A click on the box or an arrow gives the focus, so its context help
+    // answers; the box is read-only, so the focus allows no typing.
     edit_->setReadOnly(true);
-    edit_->setFocusPolicy(Qt::NoFocus);
+    edit_->setFocusPolicy(Qt::StrongFocus);
     edit_->setFixedWidth(56);
     auto makeArrow = [this](Qt::ArrowType arrow, const QString& name, const QString& accessible) {
         auto* button = new QToolButton(this);
@@ -24,6 +26,7 @@ RowsBox::RowsBox(QWidget* parent) : QWidget(parent) {
         button->setAccessibleName(accessible);
         button->setFixedSize(18, 12);
         button->setAutoRepeat(true);
+        button->setFocusPolicy(Qt::StrongFocus);
         return button;
     };
     up_ =

@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -17,7 +19,14 @@ namespace climora {
 namespace {
 
 const QString processCaption = QStringLiteral("Step 4: Process");
-const QString blueCaption = QStringLiteral("color: blue");
+
+// Through the palette, not a style sheet: a style sheet would pin the
+// button's font, and the elastic window rescales it with the others.
+void setCaptionColour(QPushButton* button, Qt::GlobalColor colour) {
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::ButtonText, colour);
+    button->setPalette(palette);
+}
 
 QWidget* textPage(const QString& name, const QStringList& lines) {
     auto* page = new QWidget;
@@ -74,6 +83,33 @@ const QStringList& taskItems() {
     return items;
 }
 
+TaskList::TaskList(QWidget* parent) : QComboBox(parent) {
+    connect(this, &QComboBox::currentTextChanged, this, &QWidget::setToolTip);
+}
+
+QSize TaskList::sizeHint() const {
+    return QComboBox::sizeHint() + QSize(0, fontMetrics().lineSpacing());
+}
+
+QSize TaskList::minimumSizeHint() const {
+    return QComboBox::minimumSizeHint() + QSize(0, fontMetrics().lineSpacing());
+}
+
+void TaskList::paintEvent(QPaintEvent*) {
+    QStylePainter painter(this);
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    const QString text = option.currentText;
+    option.currentText.clear();
+    painter.drawComplexControl(QStyle::CC_ComboBox, option);
+    painter.drawControl(QStyle::CE_ComboBoxLabel, option); // the frame's inside, no text
+    QRect field =
+        style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+    style()->drawItemText(&painter, field.adjusted(1, 0, -1, 0),
+                          Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, option.palette,
+                          isEnabled(), text, QPalette::ButtonText);
+}
+
 void TaskList::hidePopup() {
     QComboBox::hidePopup();
     emit listClosed();
@@ -103,17 +139,21 @@ TaskGroup::TaskGroup(QWidget* parent) : QGroupBox(QStringLiteral("Step 3: Select
     process_ = new QPushButton(processCaption);
     process_->setObjectName(QStringLiteral("processButton"));
     process_->setAccessibleName(processCaption);
-    process_->setStyleSheet(blueCaption);
+    setCaptionColour(process_, Qt::blue);
     gauge_ = new ActivityGaugeWidget;
 
     auto* run = new QHBoxLayout;
     run->addWidget(process_);
     run->addWidget(gauge_);
     run->addStretch();
+    // The pages' own margins part them from the list and the check box; the
+    // room saved pays for the list's second line on a small screen.
     auto* layout = new QVBoxLayout(this);
+    layout->setSpacing(0);
     layout->addWidget(taskList_);
     layout->addWidget(pages_, 1);
     layout->addWidget(convert_);
+    layout->addSpacing(4);
     layout->addLayout(run);
 
     taskList_->setCurrentIndex(0);
@@ -189,10 +229,10 @@ void TaskGroup::taskChosen() {
 
 void TaskGroup::showDone() {
     process_->setText(QStringLiteral("It is Done"));
-    process_->setStyleSheet(QStringLiteral("color: red"));
+    setCaptionColour(process_, Qt::red);
     QTimer::singleShot(doneDuration_, process_, [button = process_] {
         button->setText(processCaption);
-        button->setStyleSheet(blueCaption);
+        setCaptionColour(button, Qt::blue);
     });
 }
 

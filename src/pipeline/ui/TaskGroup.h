@@ -17,11 +17,18 @@ class EstimationPage;
 struct EstimationSettings;
 
 // The task list; it tells when its list closes, even on the same item.
+// The closed box is two lines high and wraps the chosen task's text, so the
+// long items read whole in a narrow box.
 class TaskList : public QComboBox {
     Q_OBJECT
   public:
-    using QComboBox::QComboBox;
+    explicit TaskList(QWidget* parent = nullptr);
     void hidePopup() override;
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
 
   signals:
     void listClosed();

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStorageInfo>
 #include <QTreeView>
@@ -81,6 +82,14 @@ void FolderChooserDialog::buildControls() {
     folderTree_->sortByColumn(0, Qt::AscendingOrder);
     connect(folderTree_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { folderChanged(current); });
+    // The model reads folders in the background: rows arrive and are sorted
+    // after a folder has been selected, moving it out of view.
+    connect(folders_, &QFileSystemModel::directoryLoaded, this,
+            &FolderChooserDialog::keepSelectedInView);
+    connect(folders_, &QAbstractItemModel::layoutChanged, this,
+            &FolderChooserDialog::keepSelectedInView);
+    connect(folderTree_->verticalScrollBar(), &QScrollBar::actionTriggered, this,
+            [this] { followSelected_ = false; }); // the user scrolls now
 
     fileList_ = new QListWidget(this);
     fileList_->setObjectName(QStringLiteral("fileList"));
@@ -159,9 +168,15 @@ bool FolderChooserDialog::selectFolder(const QString& folder) {
     for (QModelIndex parent = index.parent(); parent.isValid(); parent = parent.parent())
         folderTree_->expand(parent);
     folderTree_->setCurrentIndex(index);
-    folderTree_->scrollTo(index);
+    followSelected_ = true;
+    keepSelectedInView();
     folderChanged(index); // the current index may not have changed
     return true;
+}
+
+void FolderChooserDialog::keepSelectedInView() {
+    if (followSelected_)
+        folderTree_->scrollTo(folderTree_->currentIndex());
 }
 
 void FolderChooserDialog::folderChanged(const QModelIndex& current) {

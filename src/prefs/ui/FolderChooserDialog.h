@@ -44,6 +44,8 @@ class FolderChooserDialog : public QDialog {
   private:
     void buildControls();
     QLayout* buildLayout();
+    // Scrolls the tree to the selected folder until the user scrolls it.
+    void keepSelectedInView();
     void folderChanged(const QModelIndex& current);
     void driveChosen(int index);
     void fillFileList();
@@ -53,6 +55,7 @@ class FolderChooserDialog : public QDialog {
     Messenger& messenger_;
     QStringList volumes_;
     QString selected_;
+    bool followSelected_ = false;
     QFileSystemModel* folders_ = nullptr;
     QLabel* selectedPath_ = nullptr;
     QTreeView* folderTree_ = nullptr;

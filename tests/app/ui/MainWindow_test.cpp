@@ -1,3 +1,5 @@
+#include "help/HelpTopics.h"
+#include "help/ui/HelpWindow.h"
 #include "app/ui/MainWindow.h"
 #include "input/ui/ColumnSlotsWidget.h"
 #include "input/ui/InputGroup.h"
@@ -13,15 +15,18 @@
 #include "testing/ScriptedDesktopOpener.h"
 #include "testing/ScriptedFileDialogs.h"
 #include "testing/TempFolder.h"
+#include "testing/ui/ReadableBox.h"
 #include "testing/ui/Screenshot.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -214,4 +219,85 @@ TEST_F(MainWindowTest, TemplatesSurviveARestart) {
     EXPECT_EQ(selections(slotsWidget), chosen);
     EXPECT_EQ(window->inputGroup()->rowsBox()->text(), "7");
     EXPECT_TRUE(messenger.events().empty());
+}
+
+namespace {
+
+void activate(QWidget* window) {
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+}
+
+// A left click where a real mouse would land: on the widget under the point.
+void clickAt(QWidget* window, QWidget* control) {
+    QPoint point = control->mapTo(window, control->rect().center());
+    QWidget* under = window->childAt(point);
+    ASSERT_NE(under, nullptr);
+    QTest::mouseClick(under, Qt::LeftButton, {}, under->mapFrom(window, point));
+}
+
+} // namespace
+
+// After a click on the rows box or one of its arrows, Shift+F1 opens the
+// box's topic; the box still takes no typing.
+TEST_F(MainWindowTest, ClickOnTheRowsBoxGivesItsContextHelp) {
+    struct Case {
+        const char* control;
+        QString rowsAfterClick;
+    };
+    const Case cases[] = {{"rowsBeforeDataBox", ""}, {"rowsDown", "1"}, {"rowsUp", "0"}};
+    RowsBox* rows = window->inputGroup()->rowsBox();
+    for (const Case& c : cases) {
+        activate(window.get());
+        window->inputGroup()->panel()->setFocus(); // working in the panel first
+        clickAt(window.get(), window->findChild<QWidget*>(c.control));
+        EXPECT_EQ(rows->text(), c.rowsAfterClick) << c.control;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_7);
+        EXPECT_EQ(rows->text(), c.rowsAfterClick) << c.control;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1, Qt::ShiftModifier);
+        ASSERT_NE(HelpWindow::current(), nullptr) << c.control;
+        EXPECT_EQ(HelpWindow::current()->topic(), help::rowsBeforeData) << c.control;
+        delete HelpWindow::current();
+    }
+}
+
+TEST_F(MainWindowTest, ClosingTheWindowClosesTheHelpSoTheProgramEnds) {
+    window->show();
+    openHelp(window->workFolder(), help::inputPanel);
+    window->close();
+    for (QWidget* w : QApplication::topLevelWidgets())
+        EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
+    delete HelpWindow::current();
+}
+
+// With "  Elastic window" stored checked the window starts at its own size
+// and scale; later resizes scale everything, the Process button included.
+TEST_F(MainWindowTest, StoredElasticWindowScalesFromTheStartingSize) {
+    const double base = window->centralWidget()->font().pointSizeF();
+    writeBytes(home.workFolder() / "Option.clx", "\r\n\r\n1\r\n0\r\n0\r\n1\r\n-99\t0.01\r\n");
+    window = std::make_unique<MainWindow>(CLIMORA_SHIPPED_DIR, messenger, dialogs, opener);
+    ASSERT_TRUE(window->elasticAction()->isChecked());
+    window->resize(1024, 700); // as the program fits the window to the screen
+    window->show();
+    climora::testing::saveScreenshot(window.get(), "main-window-elastic-start");
+    const QSize start = window->size();
+    auto* process = window->findChild<QPushButton*>("processButton");
+    for (double factor : {1.0, 1.25, 1.5}) {
+        window->resize(start * factor);
+        EXPECT_NEAR(window->centralWidget()->font().pointSizeF(), base * factor, 0.1) << factor;
+        EXPECT_NEAR(process->font().pointSizeF(), base * factor, 0.1) << factor;
+    }
+}
+
+// Every task reads whole in the task list, closed and open, on a small screen.
+TEST_F(MainWindowTest, EveryTaskReadsWholeInTheTaskList) {
+    window->resize(1024, 700);
+    window->show();
+    auto* list = window->findChild<QComboBox*>("taskList");
+    climora::testing::expectWideEnoughList(list);
+    for (int task = 0; task < list->count(); ++task) {
+        list->setCurrentIndex(task);
+        climora::testing::expectWholeText(list, Qt::TextWordWrap);
+    }
 }

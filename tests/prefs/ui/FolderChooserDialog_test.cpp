@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTest>
 #include <QTreeView>
 #include <gtest/gtest.h>
 
@@ -119,4 +120,24 @@ TEST_F(FolderChooser, FolderThatCannotBeCreatedKeepsThePanelOpenUntilCancel) {
     EXPECT_FALSE(panelShown());
     EXPECT_TRUE(buttonsEnabled());
     EXPECT_EQ(chooser.selectedFolder(), qt(root.path()));
+}
+
+// The tree fills in while it is shown; the chosen folder must be in view
+// once its parent's folders have been read and sorted.
+TEST(FolderChooserView, ChosenFolderIsInViewOnceTheTreeHasLoaded) {
+    TempFolder root;
+    for (int i = 100; i < 250; ++i)
+        fs::create_directory(root / ("d" + std::to_string(i)));
+    fs::create_directory(root / "zz chosen");
+    RecordingMessenger messenger;
+    FolderChooserDialog chooser(qt(root / "zz chosen"), messenger, nullptr, {"/"});
+    chooser.show();
+    auto* tree = chooser.findChild<QTreeView*>("folderTree");
+    auto* model = qobject_cast<QFileSystemModel*>(tree->model());
+    QPersistentModelIndex chosen = model->index(qt(root / "zz chosen"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return chosen.row() == 150; }, 5000)); // loaded, sorted
+    EXPECT_EQ(tree->currentIndex(), QModelIndex(chosen));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return tree->viewport()->rect().contains(tree->visualRect(QModelIndex(chosen))); },
+        1000));
 }
