@@ -125,12 +125,11 @@ void MainWindow::openInputFile() {
         auto opened = climora::openInputFile(fileDialogs_, messenger_, frame_.defaultInputFolder);
         if (!opened)
             return;
-        inputGroup_->panel()->clear();
         setInputName(opened->name);
-        if (opened->lines) {
-            inputGroup_->setPanelLines(*opened->lines);
+        // A file that cannot be read leaves the panel empty.
+        inputGroup_->setPanelLines(opened->lines ? *opened->lines : std::vector<std::string>{});
+        if (opened->lines)
             outputGroup_->clearOutput();
-        }
     });
 }
 

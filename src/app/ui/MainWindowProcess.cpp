@@ -18,8 +18,6 @@
 #include "pipeline/ui/TaskGroup.h"
 #include "templates/ui/TemplateComboBox.h"
 
-#include <QPlainTextEdit>
-
 namespace climora {
 
 ProcessRequest MainWindow::processRequest() const {
@@ -60,8 +58,7 @@ void MainWindow::process() {
 }
 
 void MainWindow::setInputText(const std::string& text) {
-    inputGroup_->panel()->clear();
-    inputGroup_->panel()->setPlainText(QString::fromStdString(text));
+    inputGroup_->setPanelText(QString::fromStdString(text));
 }
 
 void MainWindow::setInputName(const std::string& name) {

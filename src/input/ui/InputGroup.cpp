@@ -1,5 +1,6 @@
 #include "input/ui/InputGroup.h"
 
+#include "app/ui/PanelText.h"
 #include "input/ui/ColumnSlotsWidget.h"
 #include "input/ui/RowsBox.h"
 
@@ -120,7 +121,11 @@ std::vector<std::string> InputGroup::panelLines() const {
 }
 
 void InputGroup::setPanelLines(const std::vector<std::string>& lines) {
-    panel_->setPlainText(textOfLines(lines));
+    setPanelText(textOfLines(lines));
+}
+
+void InputGroup::setPanelText(const QString& text) {
+    replacePanelText(*panel_, text);
 }
 
 void InputGroup::setHorizontalScrollBar(bool shown) {

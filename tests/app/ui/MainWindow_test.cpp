@@ -5,6 +5,7 @@
 #include "input/ui/InputNameBox.h"
 #include "input/ui/RowsBox.h"
 #include "output/DesktopOpener.h"
+#include "output/ui/OutputGroup.h"
 #include "pipeline/ui/MissingValueGroup.h"
 #include "templates/DataTemplate.h"
 #include "templates/TemplateEditing.h"
@@ -20,7 +21,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTest>
 #include <QToolButton>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace climora;
@@ -212,4 +215,32 @@ TEST_F(MainWindowTest, TemplatesSurviveARestart) {
     EXPECT_EQ(selections(slotsWidget), chosen);
     EXPECT_EQ(window->inputGroup()->rowsBox()->text(), "7");
     EXPECT_TRUE(messenger.events().empty());
+}
+
+// Whatever replaces the input panel's text, Ctrl+Z brings the text back.
+TEST_F(MainWindowTest, CtrlZUndoesEveryReplacementOfTheInputPanel) {
+    const std::pair<const char*, std::function<void(MainWindow&)>> replacements[] = {
+        {"load back",
+         [](MainWindow& w) {
+             w.outputGroup()->setOutputLines({"Title", "2005\t1"});
+             w.outputGroup()->findChild<QPushButton*>("Button7")->click();
+         }},
+        {"capture", [](MainWindow& w) { w.setInputText("Captured page\n2005 1"); }},
+        {"tool", [](MainWindow& w) { w.alignInputData(); }},
+    };
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QPlainTextEdit* panel = window->inputGroup()->panel();
+    for (const auto& [name, replace] : replacements) {
+        window->setInputName("station.txt");
+        window->inputGroup()->rowsBox()->setText("1");
+        window->inputGroup()->setPanelLines({"Year  DOY", "2005 1"});
+        replace(*window);
+        ASSERT_NE(panel->toPlainText(), "Year  DOY\n2005 1") << name;
+        panel->setFocus();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == panel; }));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(panel->toPlainText(), "Year  DOY\n2005 1") << name;
+    }
 }
