@@ -134,7 +134,7 @@ void MainWindow::connectGroups() {
             [this](const QString& name, const QStringList& lines) {
                 nameBox_->setName(name);
                 layOutInputName();
-                inputGroup_->panel()->setPlainText(lines.join(QLatin1Char('\n')));
+                inputGroup_->setPanelText(lines.join(QLatin1Char('\n')));
             });
     connect(outputGroup_, &OutputGroup::updateRequested, this,
             [this] { outputGroup_->updateWeatherFile(taskGroup_->task()); });

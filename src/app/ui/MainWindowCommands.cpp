@@ -137,12 +137,11 @@ void MainWindow::openInputFile(const QString& path) {
 void MainWindow::showOpenedInput(const std::optional<OpenedInput>& opened) {
     if (!opened)
         return;
-    inputGroup_->panel()->clear();
     setInputName(opened->name);
-    if (opened->lines) {
-        inputGroup_->setPanelLines(*opened->lines);
+    // A file that cannot be read leaves the panel empty.
+    inputGroup_->setPanelLines(opened->lines ? *opened->lines : std::vector<std::string>{});
+    if (opened->lines)
         outputGroup_->clearOutput();
-    }
 }
 
 void MainWindow::saveInputFile() {

@@ -14,8 +14,6 @@
 #include "process/ProcessRun.h"
 #include "templates/ui/TemplateComboBox.h"
 
-#include <QPlainTextEdit>
-
 namespace climora {
 
 ProcessRequest MainWindow::processRequest() const {
@@ -53,8 +51,7 @@ void MainWindow::process() {
 }
 
 void MainWindow::setInputText(const std::string& text) {
-    inputGroup_->panel()->clear();
-    inputGroup_->panel()->setPlainText(QString::fromStdString(text));
+    inputGroup_->setPanelText(QString::fromStdString(text));
 }
 
 void MainWindow::setInputName(const std::string& name) {

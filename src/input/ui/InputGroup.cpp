@@ -1,5 +1,6 @@
 #include "input/ui/InputGroup.h"
 
+#include "base/ui/PanelText.h"
 #include "input/ui/ColumnSlotsWidget.h"
 #include "input/ui/RowsBox.h"
 
@@ -137,7 +138,11 @@ std::vector<std::string> InputGroup::panelLines() const {
 }
 
 void InputGroup::setPanelLines(const std::vector<std::string>& lines) {
-    panel_->setPlainText(textOfLines(lines));
+    setPanelText(textOfLines(lines));
+}
+
+void InputGroup::setPanelText(const QString& text) {
+    replacePanelText(*panel_, text);
 }
 
 void InputGroup::setHorizontalScrollBar(bool shown) {

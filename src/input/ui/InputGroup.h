@@ -29,7 +29,10 @@ class InputGroup : public QGroupBox {
     QSpinBox* spacer() const { return spacer_; }
 
     std::vector<std::string> panelLines() const;
+    // Every replacement of the panel's text goes through these, so that
+    // Ctrl+Z brings back the text replaced.
     void setPanelLines(const std::vector<std::string>& lines);
+    void setPanelText(const QString& text);
 
     void setHorizontalScrollBar(bool shown);
     void setSpacerEnabled(bool enabled);

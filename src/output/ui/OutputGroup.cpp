@@ -2,6 +2,7 @@
 
 #include "base/Command.h"
 #include "base/TextFile.h"
+#include "base/ui/PanelText.h"
 #include "output/LoadBack.h"
 #include "output/SaveOutput.h"
 #include "output/SpreadsheetHandOff.h"
@@ -109,15 +110,11 @@ void OutputGroup::MemoPanel::loadFile(const std::filesystem::path& file) {
 }
 
 void OutputGroup::MemoPanel::removeLines(long long first, long long count) {
-    std::vector<std::string> lines = group_.outputLines();
-    climora::removeLines(lines, first, count);
-    group_.setOutputLines(lines);
+    removePanelLines(*group_.memo2_, first, count);
 }
 
 void OutputGroup::MemoPanel::insertLine(long long index, const std::string& text) {
-    std::vector<std::string> lines = group_.outputLines();
-    climora::insertLine(lines, index, text);
-    group_.setOutputLines(lines);
+    insertPanelLine(*group_.memo2_, index, QString::fromStdString(text));
 }
 
 UpdateOutcome OutputGroup::updateWeatherFile(int task) {

@@ -1,11 +1,12 @@
+#include "app/ui/MainWindow.h"
 #include "help/HelpTopics.h"
 #include "help/ui/HelpWindow.h"
-#include "app/ui/MainWindow.h"
 #include "input/ui/ColumnSlotsWidget.h"
 #include "input/ui/InputGroup.h"
 #include "input/ui/InputNameBox.h"
 #include "input/ui/RowsBox.h"
 #include "output/DesktopOpener.h"
+#include "output/ui/OutputGroup.h"
 #include "pipeline/ui/MissingValueGroup.h"
 #include "templates/DataTemplate.h"
 #include "templates/TemplateEditing.h"
@@ -28,6 +29,7 @@
 #include <QSpinBox>
 #include <QTest>
 #include <QToolButton>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace climora;
@@ -299,5 +301,33 @@ TEST_F(MainWindowTest, EveryTaskReadsWholeInTheTaskList) {
     for (int task = 0; task < list->count(); ++task) {
         list->setCurrentIndex(task);
         climora::testing::expectWholeText(list, Qt::TextWordWrap);
+    }
+}
+
+// Whatever replaces the input panel's text, Ctrl+Z brings the text back.
+TEST_F(MainWindowTest, CtrlZUndoesEveryReplacementOfTheInputPanel) {
+    const std::pair<const char*, std::function<void(MainWindow&)>> replacements[] = {
+        {"load back",
+         [](MainWindow& w) {
+             w.outputGroup()->setOutputLines({"Title", "2005\t1"});
+             w.outputGroup()->findChild<QPushButton*>("Button7")->click();
+         }},
+        {"capture", [](MainWindow& w) { w.setInputText("Captured page\n2005 1"); }},
+        {"tool", [](MainWindow& w) { w.alignInputData(); }},
+    };
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QPlainTextEdit* panel = window->inputGroup()->panel();
+    for (const auto& [name, replace] : replacements) {
+        window->setInputName("station.txt");
+        window->inputGroup()->rowsBox()->setText("1");
+        window->inputGroup()->setPanelLines({"Year  DOY", "2005 1"});
+        replace(*window);
+        ASSERT_NE(panel->toPlainText(), "Year  DOY\n2005 1") << name;
+        panel->setFocus();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == panel; }));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(panel->toPlainText(), "Year  DOY\n2005 1") << name;
     }
 }

@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTextDocument>
 #include <gtest/gtest.h>
 
 using namespace climora;
@@ -125,4 +126,42 @@ TEST_F(OutputGroupFixture, LinesSurviveTheWayThroughThePanel) {
     EXPECT_EQ(group.outputLines(), lines);
     group.setOutputLines({});
     EXPECT_TRUE(group.panel()->toPlainText().isEmpty());
+}
+
+// A run's finishing edits change only the lines they touch (a million-line
+// panel is not rebuilt) and leave the text a line-by-line rewrite would give:
+// every line ended, a last empty line kept.
+TEST_F(OutputGroupFixture, RunEditsChangeOnlyTheLinesTheyTouch) {
+    struct Edit {
+        const char* before;
+        bool remove; // else insert "S"
+        long long line, count;
+        const char* after;
+        int mostCharactersChanged; // a rebuild changes them all
+    };
+    const Edit edits[] = {
+        {"T\nH2\nH3\nY\n", true, 1, 2, "T\nY\n", 6},
+        {"T\nH2\n", true, 1, 10, "T\n", 3},
+        {"T\nH2\nY", true, 1, 1, "T\nY\n", 6}, // typed: no final line end
+        {"T\n", true, 1, 1, "T\n", 0},
+        {"T\nY\n", false, 1, 0, "T\nS\nY\n", 2},
+        {"", false, 1, 0, "S\n", 2},
+        {"T\n", false, 5, 0, "T\nS\n", 2},
+        {"T\n\n", false, 1, 0, "T\nS\n\n", 2},
+        {"T\nY", false, 1, 0, "T\nS\nY\n", 5},
+    };
+    for (const Edit& edit : edits) {
+        group.panel()->setPlainText(edit.before);
+        int changed = 0;
+        QMetaObject::Connection counting =
+            QObject::connect(group.panel()->document(), &QTextDocument::contentsChange,
+                             [&](int, int removed, int added) { changed += removed + added; });
+        if (edit.remove)
+            group.runPanel().removeLines(edit.line, edit.count);
+        else
+            group.runPanel().insertLine(edit.line, "S");
+        QObject::disconnect(counting);
+        EXPECT_EQ(group.panel()->toPlainText().toStdString(), edit.after) << edit.before;
+        EXPECT_LE(changed, edit.mostCharactersChanged) << edit.before;
+    }
 }
