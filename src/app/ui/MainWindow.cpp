@@ -131,6 +131,8 @@ void MainWindow::connectGroups() {
                 layOutInputName();
                 inputGroup_->panel()->setPlainText(lines.join(QLatin1Char('\n')));
             });
+    connect(outputGroup_, &OutputGroup::chartRequested, this, &MainWindow::chartOutput);
+    connect(inputGroup_, &InputGroup::chartRequested, this, &MainWindow::chartInput);
     connect(outputGroup_, &OutputGroup::updateRequested, this,
             [this] { outputGroup_->updateWeatherFile(taskGroup_->task()); });
 }
@@ -197,6 +199,7 @@ void MainWindow::shutDown() {
         return;
     shutDown_ = true;
     ExplorerWindow::closeCurrent();
+    closeChartWindows();
     runCommand(messenger_, [this] { climora::shutDown(frame_, currentOptions()); });
     runCommand(messenger_, [this] {
         templates_->saveTheTemplate(

@@ -27,6 +27,7 @@ class InputGroup : public QGroupBox {
     ColumnSlotsWidget* slotsWidget() const { return slots_; }
     QPushButton* resetButton() const { return reset_; }
     QSpinBox* spacer() const { return spacer_; }
+    QPushButton* chartButton() const { return chart_; }
 
     std::vector<std::string> panelLines() const;
     void setPanelLines(const std::vector<std::string>& lines);
@@ -38,12 +39,15 @@ class InputGroup : public QGroupBox {
 
   signals:
     void resetPressed();
+    // "Chart input": the main window charts the panel's rows.
+    void chartRequested();
 
   private:
     QPlainTextEdit* panel_;
     RowsBox* rows_;
     ColumnSlotsWidget* slots_;
     QPushButton* reset_;
+    QPushButton* chart_;
     QLabel* spacerLabel_;
     QSpinBox* spacer_;
     QHBoxLayout* controlsRow_;
