@@ -21,6 +21,13 @@ ColumnSpec specOf(std::vector<std::pair<int, std::string>> columns) {
     return chartColumnSpec(slots);
 }
 
+PanelReading readingOf(long long rowsBeforeData, std::optional<int> missingSign = {}) {
+    PanelReading reading;
+    reading.rowsBeforeData = rowsBeforeData;
+    reading.missingSign = missingSign;
+    return reading;
+}
+
 std::vector<double> valuesOf(const ChartTable& table, SeriesKind kind) {
     const DatedSeries* series = table.find(kind);
     return series ? series->values : std::vector<double>{};
@@ -43,7 +50,7 @@ TEST(PanelRows, DatesFromEachDateForm) {
          "2015 1 1 60 10"},
     };
     for (const Case& c : cases) {
-        ChartTable table = chartPanelRows({"header", c.line}, c.spec, {1});
+        ChartTable table = chartPanelRows({"header", c.line}, c.spec, readingOf(1));
         ASSERT_EQ(table.rowCount(), 1u) << c.name;
         EXPECT_EQ(isoDate(table.days[0]), "2015-03-01") << c.name;
         EXPECT_EQ(table.lines[0], 1) << c.name;
@@ -72,7 +79,7 @@ TEST(PanelRows, ConvertsUnitsToTheChartUnits) {
     for (const Case& c : cases) {
         ColumnSpec spec = specOf({{Year, ""}, {DOY, ""}, {c.variable, c.unit}});
         std::string line = "2015 1 " + std::to_string(c.raw);
-        ChartTable table = chartPanelRows({line}, spec, {0});
+        ChartTable table = chartPanelRows({line}, spec, readingOf(0));
         std::vector<double> values = valuesOf(table, c.kind);
         ASSERT_EQ(values.size(), 1u) << c.unit;
         EXPECT_NEAR(values[0], c.shown, 1e-9) << c.unit;
@@ -85,7 +92,7 @@ TEST(PanelRows, SkipsAndCountsLinesThatHoldNoDatedRow) {
         "2015 1 3",  "station notes follow", "",    "2015 2",           "0 3 1", "2015 400 1",
         "1.2.3 4 5", "2015 3 -99",           "   ", "2015 4 7 extra 9",
     };
-    ChartTable table = chartPanelRows(lines, spec, {0, -99});
+    ChartTable table = chartPanelRows(lines, spec, readingOf(0, -99));
     EXPECT_EQ(table.lines, (std::vector<long long>{0, 7, 9}));
     EXPECT_EQ(table.skippedLines, 5);
     std::vector<double> precip = valuesOf(table, SeriesKind::Precip);
@@ -96,11 +103,11 @@ TEST(PanelRows, SkipsAndCountsLinesThatHoldNoDatedRow) {
 
 TEST(PanelRows, LeavesOutVariablesWithoutAKnownUnitAndPanelsWithoutSlots) {
     ColumnSpec noUnit = specOf({{Year, ""}, {DOY, ""}, {Solar, ""}, {TMax, "oC"}});
-    ChartTable table = chartPanelRows({"2015 1 20 5"}, noUnit, {0});
+    ChartTable table = chartPanelRows({"2015 1 20 5"}, noUnit, readingOf(0));
     ASSERT_EQ(table.series.size(), 1u);
     EXPECT_EQ(table.series[0].kind, SeriesKind::TMax);
 
-    EXPECT_EQ(chartPanelRows({"2015 1 20 5"}, ColumnSpec{}, {0}).rowCount(), 0u);
+    EXPECT_EQ(chartPanelRows({"2015 1 20 5"}, ColumnSpec{}, readingOf(0)).rowCount(), 0u);
 }
 
 TEST(OutputRows, ReadsTheWeatherLayoutWithItsSiteLatitude) {
@@ -133,7 +140,7 @@ TEST(OutputRows, TellsEstimatesFromMeasuredValues) {
     std::vector<std::string> appended = {
         "Reference ET (last column, mm) estimated by FAO Penman-Monteith method.header",
         "2015 1 1.5\t2.1", "2015 2 1.7\t"};
-    ChartTable table = chartOutputRows(appended, spec, {0});
+    ChartTable table = chartOutputRows(appended, spec, readingOf(0));
     EXPECT_EQ(valuesOf(table, SeriesKind::ET), (std::vector<double>{1.5}));
     EXPECT_EQ(valuesOf(table, SeriesKind::EstimatedET), (std::vector<double>{2.1}));
     EXPECT_EQ(table.skippedLines, 1) << "a row the estimate never reached";
