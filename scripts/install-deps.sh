@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ make pkg-config
-    qt6-base-dev qt6-webengine-dev qt6-svg-dev libgl-dev
+    qt6-base-dev qt6-webengine-dev qt6-charts-dev qt6-svg-dev libgl-dev
     libgtest-dev libgmock-dev
     xvfb xauth fonts-dejavu-core
     appstream desktop-file-utils help2man shared-mime-info

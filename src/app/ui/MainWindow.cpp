@@ -136,6 +136,8 @@ void MainWindow::connectGroups() {
                 layOutInputName();
                 inputGroup_->setPanelText(lines.join(QLatin1Char('\n')));
             });
+    connect(outputGroup_, &OutputGroup::chartRequested, this, &MainWindow::chartOutput);
+    connect(inputGroup_, &InputGroup::chartRequested, this, &MainWindow::chartInput);
     connect(outputGroup_, &OutputGroup::updateRequested, this,
             [this] { outputGroup_->updateWeatherFile(taskGroup_->task()); });
 }
@@ -202,6 +204,7 @@ void MainWindow::shutDown() {
     shutDown_ = true;
     ExplorerWindow::closeCurrent();
     HelpWindow::closeCurrent();
+    closeChartWindows();
     runCommand(messenger_, [this] { climora::shutDown(frame_, currentOptions()); });
     runCommand(messenger_, [this] {
         templates_->saveTheTemplate(

@@ -3,6 +3,7 @@
 #include "base/FileDialogs.h"
 #include "base/FrameState.h"
 #include "base/Messenger.h"
+#include "charts/PanelRows.h"
 #include "explorer/ExplorerHost.h"
 #include "input/InputFile.h"
 #include "output/DesktopOpener.h"
@@ -15,6 +16,7 @@
 
 class QAction;
 class QMenu;
+class QPlainTextEdit;
 class QPushButton;
 
 namespace climora {
@@ -29,6 +31,7 @@ class TemplateComboBox;
 class TemplateStore;
 struct ToolContext;
 struct ProcessRequest;
+struct ChartRequest;
 
 // The main window: assembles the groups, owns the menus and runs start-up
 // and shutdown. The groups do their own work; this class connects them.
@@ -73,6 +76,9 @@ class MainWindow : public QMainWindow, public ExplorerHost {
     void manageTemplateList();
     void openExplorer();
     void showAbout();
+    // Charts of the input panel's rows, and of the output panel's result.
+    void chartInput();
+    void chartOutput();
 
     // ExplorerHost
     void setInputText(const std::string& text) override;
@@ -103,6 +109,10 @@ class MainWindow : public QMainWindow, public ExplorerHost {
     ProcessRequest processRequest() const;
     ToolContext toolContext();
     std::string rowsText() const;
+    PanelReading chartReading() const;
+    std::optional<double> pageLatitude() const;
+    void showChart(ChartRequest request, QPlainTextEdit* panel);
+    void closeChartWindows();
     // Applies a template command to the rows box and the slots, then shows
     // them again whatever the outcome.
     template <typename Command> void changeColumnSettings(Command&& command);

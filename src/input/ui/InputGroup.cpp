@@ -98,6 +98,11 @@ InputGroup::InputGroup(QWidget* parent)
     resetRow->addWidget(spacerLabel_);
     resetRow->addWidget(spacer_);
     resetRow->addStretch();
+    chart_ = new QPushButton(QStringLiteral("Chart input"), this);
+    chart_->setObjectName(QStringLiteral("chartInputButton"));
+    chart_->setAccessibleName(QStringLiteral("Chart input"));
+    chart_->setToolTip(QStringLiteral("Show the input rows as charts, read with the column slots"));
+    resetRow->addWidget(chart_);
 
     // Wide spacer settings (or a narrow window) scroll the slots sideways.
     auto* slotsArea = new QScrollArea(this);
@@ -131,6 +136,7 @@ InputGroup::InputGroup(QWidget* parent)
         slots_->resetSelections();
         emit resetPressed();
     });
+    connect(chart_, &QPushButton::clicked, this, &InputGroup::chartRequested);
 }
 
 std::vector<std::string> InputGroup::panelLines() const {

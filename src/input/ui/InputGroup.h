@@ -27,6 +27,7 @@ class InputGroup : public QGroupBox {
     ColumnSlotsWidget* slotsWidget() const { return slots_; }
     QPushButton* resetButton() const { return reset_; }
     QSpinBox* spacer() const { return spacer_; }
+    QPushButton* chartButton() const { return chart_; }
 
     std::vector<std::string> panelLines() const;
     // Every replacement of the panel's text goes through these, so that
@@ -43,6 +44,8 @@ class InputGroup : public QGroupBox {
     void resetPressed();
     // A file was dropped on the panel: it is to be opened, not pasted.
     void fileDropped(const QString& path);
+    // "Chart input": the main window charts the panel's rows.
+    void chartRequested();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -52,6 +55,7 @@ class InputGroup : public QGroupBox {
     RowsBox* rows_;
     ColumnSlotsWidget* slots_;
     QPushButton* reset_;
+    QPushButton* chart_;
     QLabel* spacerLabel_;
     QSpinBox* spacer_;
     QHBoxLayout* controlsRow_;

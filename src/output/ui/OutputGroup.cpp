@@ -39,7 +39,9 @@ OutputGroup::OutputGroup(FrameState& frame, Messenger& messenger, FileDialogs& d
                                             tr("For another round of processing."));
     QPushButton* updateButton = addButton("Button2", tr("Update Agrovia weather file"),
                                           tr("Update an existing Agrovia weather"));
-    for (QPushButton* button : {saveButton, excelButton, loadBackButton, updateButton})
+    QPushButton* chartButton =
+        addButton("chartButton", tr("Chart"), tr("Show the output's weather series as charts"));
+    for (QPushButton* button : {saveButton, excelButton, loadBackButton, updateButton, chartButton})
         buttons->addWidget(button);
     buttons->addStretch();
 
@@ -52,6 +54,7 @@ OutputGroup::OutputGroup(FrameState& frame, Messenger& messenger, FileDialogs& d
             [this] { guarded([this] { loadInSpreadsheet(); }); });
     connect(loadBackButton, &QPushButton::clicked, this, [this] { loadBack(); });
     connect(updateButton, &QPushButton::clicked, this, &OutputGroup::updateRequested);
+    connect(chartButton, &QPushButton::clicked, this, &OutputGroup::chartRequested);
 }
 
 QPushButton* OutputGroup::addButton(const char* objectName, const QString& caption,

@@ -51,6 +51,8 @@ class OutputGroup : public QGroupBox {
     // "Update Agrovia weather file" was pressed; the main window answers with
     // updateWeatherFile(current task).
     void updateRequested();
+    // "Chart": the main window charts the panel's rows.
+    void chartRequested();
 
   private:
     // The output panel seen through the port a Process run writes to.
