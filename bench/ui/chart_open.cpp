@@ -4,6 +4,7 @@
 //   chart_open [rows ...]      (QT_QPA_PLATFORM=offscreen without a display)
 //
 // Default sizes: 11000 rows (30 years of days) and 1000000 rows.
+#include "testing/ScriptedFileDialogs.h"
 #include "base/FileDialogs.h"
 #include "testing/RecordingMessenger.h"
 #include "app/ui/MainWindow.h"

@@ -3,6 +3,7 @@
 // dark palette.
 //
 //   chart_pictures STATION_FILE OUTPUT_FOLDER
+#include "testing/ScriptedFileDialogs.h"
 #include "base/FileDialogs.h"
 #include "testing/RecordingMessenger.h"
 #include "app/ui/MainWindow.h"

@@ -1,4 +1,6 @@
 #include "testing/RecordingMessenger.h"
+#include "testing/ScriptedDesktopOpener.h"
+#include "testing/ScriptedFileDialogs.h"
 #include "base/TextFile.h"
 #include "app/ui/MainWindow.h"
 #include "charts/ui/ChartPanelView.h"
