@@ -4,6 +4,7 @@
 #include "app/TextFile.h"
 #include "app/WorkFolder.h"
 #include "input/Variables.h"
+#include "notes/NumberPlace.h"
 #include "pipeline/OutputPanel.h"
 #include "pipeline/ProcessRun.h"
 #include "pipeline/SiteCoordinate.h"
@@ -66,6 +67,7 @@ Options:
                            as the "Update Agrovia weather file" command would
   --yes                    answer Yes to confirmation boxes (default: No)
   -o FILE                  write the output panel's text to FILE instead of standard output
+  --no-notes               leave out the "note:" lines
   --help                   show this text
 
 Output: the output panel's final text, every line ended by CR LF, in UTF-8;
@@ -75,6 +77,12 @@ suspicious data). Nothing is written after an unexpected error.
 Every message box goes to standard error as one line "KIND: TEXT", KIND being
 error, warning, information or confirm; a confirmation adds " -> Yes" or
 " -> No".
+
+Notes go to standard error as lines "note: TEXT": what a run noticed that
+is allowed but probably not meant (a column whose values suggest another
+unit, values no day has, variables written as 0 for want of a column), and
+where a value that is not a number stands. They never change the output or
+the exit status.
 
 Exit status:
   0  the run completed (for task 3: no suspicious data were found)
@@ -107,6 +115,7 @@ struct BatchOptions {
     bool columnsGiven = false;
     bool yes = false;
     bool help = false;
+    bool notes = true;
 };
 
 std::vector<std::string> splitAt(const std::string& text, char separator) {
@@ -246,6 +255,8 @@ void applyOption(const std::string& option, Arguments& args, BatchOptions& optio
         options.updateFile = args.value(option);
     else if (option == "--yes")
         options.yes = true;
+    else if (option == "--no-notes")
+        options.notes = false;
     else if (option == "-o")
         options.outputFile = fs::path(args.value(option));
     else
@@ -390,6 +401,10 @@ struct TemporariesCleanup {
     ~TemporariesCleanup() { work.deleteTemporaries(); }
 };
 
+void printNote(const Note& note) {
+    std::fprintf(stderr, "note: %s\n", note.text.c_str());
+}
+
 int exitStatusOf(RunEnd end) {
     return end == RunEnd::Stopped ? 1 : 0;
 }
@@ -413,6 +428,8 @@ int runBatch(BatchOptions& options) {
     std::optional<SiteValues> site;
     if (options.site && !(site = readSiteValues(*options.site, messenger)))
         return 2;
+    if (site)
+        options.request.siteLatitude = site->latitude;
     if (!fs::is_regular_file(options.input))
         throw FileError("Cannot open file \"" + options.input.string() + "\".");
     if (options.workFolder && !fs::is_directory(*options.workFolder))
@@ -434,6 +451,9 @@ int runBatch(BatchOptions& options) {
     NullGauge gauge;
     StreamedPanel panel;
     ProcessOutcome outcome = runProcess(request, work, messenger, gauge, panel);
+    if (options.notes)
+        for (const Note& note : outcome.notes)
+            printNote(note);
     if (outcome.next == NextStep::SiteCoordinate && site)
         panel.insertLine(1, siteLine(*site));
     if (options.outputFile)
@@ -461,6 +481,11 @@ int main(int argc, char** argv) {
     }
     try {
         return runBatch(options);
+    } catch (const UnreadableNumber& e) {
+        std::fprintf(stderr, "error: %s\n", e.what());
+        if (options.notes)
+            printNote(locationNote(e.place()));
+        return 2;
     } catch (const std::exception& e) {
         std::fprintf(stderr, "error: %s\n", e.what());
         return 2;

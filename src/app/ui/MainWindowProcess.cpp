@@ -10,6 +10,7 @@
 #include "methods/ui/Task5Page.h"
 #include "methods/ui/Task6Page.h"
 #include "methods/ui/Task7Page.h"
+#include "notes/NumberPlace.h"
 #include "output/ui/OutputGroup.h"
 #include "pipeline/ProcessRun.h"
 #include "pipeline/ui/ActivityGaugeWidget.h"
@@ -43,10 +44,19 @@ ProcessRequest MainWindow::processRequest() const {
 
 void MainWindow::process() {
     ProcessOutcome outcome;
+    showNotes({});
     bool finished = runCommand(messenger_, [this, &outcome] {
-        outcome = runProcess(processRequest(), *frame_.workFolder, messenger_, taskGroup_->gauge(),
-                             outputGroup_->runPanel());
+        try {
+            outcome = runProcess(processRequest(), *frame_.workFolder, messenger_,
+                                 taskGroup_->gauge(), outputGroup_->runPanel());
+        } catch (const UnreadableNumber& unreadable) {
+            // The place shows in the strip while the error box is up.
+            showNotes({locationNote(unreadable.place())});
+            throw;
+        }
     });
+    if (finished)
+        showNotes(outcome.notes);
     if (!finished || outcome.end != RunEnd::Completed)
         return;
     taskGroup_->showDone();
