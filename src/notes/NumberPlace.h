@@ -9,8 +9,8 @@ namespace climora {
 
 // Where a token that is not a number stands.
 struct NumberPlace {
-    long line = 0;  // 1-based line of the file
-    int value = 0;  // 1-based position of the token on its line
+    long line = 0; // 1-based line of the file
+    int value = 0; // 1-based position of the token on its line
     std::string token;
     std::string source = "the input"; // "the input" or a quoted file name
 };

@@ -44,7 +44,8 @@ struct ColumnRule {
     const char* what; // "%m" stands for the column's mean
 };
 
-// Whole columns whose values together point to another unit.
+// Whole columns whose values together point to another unit. The oF rule
+// looks at T-max alone: winter minima in oF lie in -10..45 as a rule.
 const ColumnRule columnRules[] = {
     {RelHum, nullptr, [](const Stats& s) { return s.min >= 0 && s.max <= 1.5 && s.max > 0; },
      "values all lie in 0-1.5, a fraction rather than %"},
@@ -52,12 +53,9 @@ const ColumnRule columnRules[] = {
     {TMin, "oC", [](const Stats& s) { return s.mean() > 45; }, "mean %m in oC, probably oF"},
     {TMax, "oF", [](const Stats& s) { return s.min >= -10 && s.max <= 45; },
      "values all lie in -10..45 oF, probably oC"},
-    {TMin, "oF", [](const Stats& s) { return s.min >= -10 && s.max <= 45; },
-     "values all lie in -10..45 oF, probably oC"},
     {Solar, "MJ/m2/d", [](const Stats& s) { return s.mean() > 35; },
      "mean %m MJ/m2/d, probably W/m2"},
-    {Solar, "W/m2", [](const Stats& s) { return s.mean() < 35; },
-     "mean %m W/m2, probably MJ/m2/d"},
+    {Solar, "W/m2", [](const Stats& s) { return s.mean() < 35; }, "mean %m W/m2, probably MJ/m2/d"},
     {Solar, "Langley", [](const Stats& s) { return s.mean() < 35; },
      "mean %m Langley, probably MJ/m2/d"},
 };
@@ -88,8 +86,8 @@ std::string columnLabel(const ColumnSpec& spec, int variable) {
     for (int k = 1; k <= spec.columnCount; ++k)
         if (spec.variable.at(k - 1) == variable)
             column = k;
-    return "COLUMN " + std::to_string(column) + " (" +
-           std::string(variableNames().at(variable)) + "): ";
+    return "COLUMN " + std::to_string(column) + " (" + std::string(variableNames().at(variable)) +
+           "): ";
 }
 
 PlausibilityNotes::PlausibilityNotes(PlausibilityContext context)

@@ -13,8 +13,8 @@ namespace climora {
 
 // What the plausibility rules know of a run besides its rows.
 struct PlausibilityContext {
-    const ColumnSpec& spec;             // the input's columns and units
-    std::optional<double> latitude;     // decimal degrees, when the run knows it
+    const ColumnSpec& spec;         // the input's columns and units
+    std::optional<double> latitude; // decimal degrees, when the run knows it
 };
 
 // Collects the rows that the plausibility rules single out, row by row, and

@@ -8,9 +8,17 @@
 
 namespace climora {
 
+namespace {
+
+std::string counted(long count, const char* what) {
+    return std::to_string(count) + " " + what + (count == 1 ? "" : "s");
+}
+
+} // namespace
+
 Note noDataRowsNote(long fileLines, long rowsBeforeData) {
-    return {"no data rows: the file has " + std::to_string(fileLines) + " lines; " +
-                std::to_string(rowsBeforeData) + " rows before data start",
+    return {"no data rows: the file has " + counted(fileLines, "line") + "; " +
+                counted(rowsBeforeData, "row") + " before data start",
             {}};
 }
 

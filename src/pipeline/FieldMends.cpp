@@ -31,8 +31,7 @@ std::size_t trailingSeparator(const std::string& line, char separator) {
 
 } // namespace
 
-std::optional<std::size_t> mendSeparatedFields(std::string& line,
-                                               const std::string* missingSign) {
+std::optional<std::size_t> mendSeparatedFields(std::string& line, const std::string* missingSign) {
     char separator = separatorOf(line);
     if (!separator)
         return std::nullopt;

@@ -15,7 +15,6 @@ namespace climora {
 //   value: it takes `missingSign` when one is given, else it stays empty.
 // Fields of text keep their characters. Returns, when an empty field stays
 // empty, the length of the line before the first of them.
-std::optional<std::size_t> mendSeparatedFields(std::string& line,
-                                               const std::string* missingSign);
+std::optional<std::size_t> mendSeparatedFields(std::string& line, const std::string* missingSign);
 
 } // namespace climora
