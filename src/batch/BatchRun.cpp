@@ -7,6 +7,7 @@
 #include "batch/OutputTarget.h"
 #include "input/Task.h"
 #include "input/Variables.h"
+#include "notes/NumberPlace.h"
 #include "pipeline/OutputPanel.h"
 #include "pipeline/SiteCoordinate.h"
 #include "pipeline/StderrMessenger.h"
@@ -71,6 +72,7 @@ Options:
                            ("-": standard output). A regular file (a symlink's target) is
                            replaced once the text is complete; a device or FIFO is written
                            straight into. A read-only FILE is refused before the run.
+  --no-notes               leave out the "note:" lines
   --help                   show this text
 
 Output: the output panel's final text, every line ended by CR LF, in UTF-8;
@@ -80,6 +82,12 @@ suspicious data). Nothing is written after an unexpected error.
 Every message box goes to standard error as one line "KIND: TEXT", KIND being
 error, warning, information or confirm; a confirmation adds " -> Yes" or
 " -> No".
+
+Notes go to standard error as lines "note: TEXT": what a run noticed that
+is allowed but probably not meant (a column whose values suggest another
+unit, values no day has, variables written as 0 for want of a column), and
+where a value that is not a number stands. They never change the output or
+the exit status.
 
 Exit status:
   0  the run completed (for task 3: no suspicious data were found)
@@ -113,6 +121,7 @@ struct BatchOptions {
     bool columnsGiven = false;
     bool yes = false;
     bool help = false;
+    bool notes = true;
 };
 
 std::vector<std::string> splitAt(const std::string& text, char separator) {
@@ -252,6 +261,8 @@ void applyOption(const std::string& option, Arguments& args, BatchOptions& optio
         options.updateFile = args.value(option);
     else if (option == "--yes")
         options.yes = true;
+    else if (option == "--no-notes")
+        options.notes = false;
     else if (option == "-o")
         options.outputFile = args.value(option);
     else
@@ -368,6 +379,10 @@ struct TemporariesCleanup {
     ~TemporariesCleanup() { work.deleteTemporaries(); }
 };
 
+void printNote(const Note& note, std::FILE* err) {
+    std::fprintf(err, "note: %s\n", note.text.c_str());
+}
+
 int exitStatusOf(RunEnd end) {
     return end == RunEnd::Stopped ? 1 : 0;
 }
@@ -387,6 +402,8 @@ int runBatch(BatchOptions& options, std::FILE* out, std::FILE* err) {
     std::optional<SiteValues> site;
     if (options.site && !(site = readSiteValues(*options.site, messenger)))
         return 2;
+    if (site)
+        options.request.siteLatitude = site->latitude;
     if (!fs::is_regular_file(options.input))
         throw FileError("Cannot open file \"" + options.input.string() + "\".");
     OutputTarget output;
@@ -411,6 +428,9 @@ int runBatch(BatchOptions& options, std::FILE* out, std::FILE* err) {
     NullGauge gauge;
     StreamedPanel panel;
     ProcessOutcome outcome = runProcess(request, work, messenger, gauge, panel);
+    if (options.notes)
+        for (const Note& note : outcome.notes)
+            printNote(note, err);
     if (outcome.next == NextStep::SiteCoordinate && site)
         panel.insertLine(1, siteLine(*site));
     writeOutput(panel, output, out);
@@ -435,6 +455,11 @@ int runBatchCommand(const std::vector<std::string>& args, std::FILE* out, std::F
     }
     try {
         return runBatch(options, out, err);
+    } catch (const UnreadableNumber& e) {
+        std::fprintf(err, "error: %s\n", e.what());
+        if (options.notes)
+            printNote(locationNote(e.place()), err);
+        return 2;
     } catch (const std::exception& e) {
         std::fprintf(err, "error: %s\n", e.what());
         return 2;

@@ -58,6 +58,8 @@ bool NumberReader::loadLine() {
         filter_(line_);
     pos_ = 0;
     haveLine_ = true;
+    ++linesRead_;
+    valuesOnLine_ = 0;
     return true;
 }
 
@@ -82,8 +84,11 @@ double NumberReader::next() {
         if (!haveLine_ && !loadLine())
             return 0;
         std::string_view token = nextToken(line_, pos_);
-        if (!token.empty())
+        if (!token.empty()) {
+            ++valuesOnLine_;
+            lastToken_ = token;
             return tokenValue(token);
+        }
         haveLine_ = false;
     }
 }

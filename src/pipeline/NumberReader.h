@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -34,10 +35,10 @@ double tokenValue(std::string_view token);
 class NumberReader {
   public:
     // Applied to each line as it is read, before its tokens are taken.
-    using LineFilter = void (*)(std::string& line);
+    using LineFilter = std::function<void(std::string& line)>;
 
     explicit NumberReader(TextLineReader& lines, LineFilter filter = nullptr)
-        : lines_(lines), filter_(filter) {}
+        : lines_(lines), filter_(std::move(filter)) {}
 
     // The next token's value; throws InvalidNumericInput for a non-number.
     double next();
@@ -50,6 +51,11 @@ class NumberReader {
     void skipLine() { haveLine_ = false; }
     // The line the last token came from (or the line waiting to be read).
     const std::string& line() const { return line_; }
+    // Lines read so far, and the place and text of the last token on its
+    // line: where an unreadable value stands.
+    long linesRead() const { return linesRead_; }
+    int valuesOnLine() const { return valuesOnLine_; }
+    std::string_view lastToken() const { return lastToken_; }
 
   private:
     bool loadLine();
@@ -59,6 +65,9 @@ class NumberReader {
     std::string line_;
     std::size_t pos_ = 0;
     bool haveLine_ = false;
+    long linesRead_ = 0;
+    int valuesOnLine_ = 0;
+    std::string_view lastToken_;
 };
 
 } // namespace climora

@@ -2,6 +2,8 @@
 
 #include "base/NumberText.h"
 #include "base/TextFile.h"
+#include "notes/NumberPlace.h"
+#include "pipeline/FieldMends.h"
 #include "pipeline/FixedText.h"
 #include "pipeline/NumberReader.h"
 #include "tools/CleanData.h"
@@ -156,11 +158,12 @@ class MissingValueCheck {
         writer_.line("");
     }
 
-    void check(const std::string& line) {
+    // `valuesEnd`: where the line's values end (an empty field left empty).
+    void check(const std::string& line, std::size_t valuesEnd) {
         if (!scanning_)
             return;
         try {
-            if (lacksValues(line, columnCount_)) {
+            if (lacksValues(std::string_view(line).substr(0, valuesEnd), columnCount_)) {
                 writer_.line(line);
                 found_ = true;
             }
@@ -184,32 +187,55 @@ struct RowPass {
     TextLineWriter& writer;
     MissingValueCheck& missingValues;
     ActivityGauge& gauge;
+    const RawLineWatch& watch;
+    long headerLines;
 
-    void emit(const std::string& line) {
-        missingValues.check(line);
+    void emit(const std::string& line, std::size_t valuesEnd = std::string::npos) {
+        missingValues.check(line, valuesEnd);
         writer.line(line);
         gauge.step();
     }
 };
 
-// The rows cleaned only: the substitution is off.
+// The rows cleaned only: the substitution is off. An empty field stays
+// empty, so the line's values end there.
 void checkData(RowPass& pass) {
     std::string line;
-    while (pass.reader.next(line)) {
+    for (long number = pass.headerLines + 1; pass.reader.next(line); ++number) {
+        if (pass.watch)
+            pass.watch(line, number);
+        std::optional<std::size_t> emptyField = mendSeparatedFields(line, nullptr);
+        std::size_t valuesEnd = std::string::npos;
+        if (emptyField) {
+            valuesEnd = cleanDataLine(std::string_view(line).substr(0, *emptyField)).size();
+        }
         cleanDataLineInPlace(line);
-        pass.emit(line);
+        pass.emit(line, valuesEnd);
     }
 }
 
-// The rows cleaned as they are read, then rewritten in normal form.
+// The rows mended and cleaned as they are read, then rewritten in normal
+// form; an empty field takes the sign before the substitution replaces it.
 void valueSubstitution(RowPass& pass, long long sign, const std::string& substitution) {
-    NumberReader numbers(pass.reader, cleanDataLineInPlace);
+    std::string signText = std::to_string(sign);
+    long number = pass.headerLines;
+    NumberReader numbers(pass.reader, [&](std::string& raw) {
+        if (pass.watch)
+            pass.watch(raw, ++number);
+        mendSeparatedFields(raw, &signText);
+        cleanDataLineInPlace(raw);
+    });
     std::string line;
     while (!numbers.atEnd()) {
         line.clear();
-        do
-            appendNormalForm(line, numbers.next(), sign, substitution);
-        while (!numbers.restOfLineBlank());
+        try {
+            do
+                appendNormalForm(line, numbers.next(), sign, substitution);
+            while (!numbers.restOfLineBlank());
+        } catch (const InvalidNumericInput&) {
+            throw UnreadableNumber({pass.headerLines + numbers.linesRead(), numbers.valuesOnLine(),
+                                    std::string(numbers.lastToken()), "the input"});
+        }
         numbers.skipLine();
         pass.emit(line);
     }
@@ -224,7 +250,8 @@ void showMissingValues(TaskContext& context, const std::filesystem::path& report
 
 } // namespace
 
-void extractDataRows(TaskContext& context, const MissingValueSettings& settings) {
+void extractDataRows(TaskContext& context, const MissingValueSettings& settings,
+                     const RawLineWatch& watch) {
     long long sign = settings.enabled ? missingValueSign(settings.sign) : 0;
     std::filesystem::path input = context.work.file(temporary::input);
     std::filesystem::path output = context.work.file(temporary::output);
@@ -236,7 +263,8 @@ void extractDataRows(TaskContext& context, const MissingValueSettings& settings)
         std::string line;
         for (long long i = 0; i < context.state.rowsBeforeData && reader.next(line); ++i)
             writer.line(line);
-        RowPass pass{reader, writer, missingValues, context.gauge};
+        RowPass pass{reader,        writer, missingValues,
+                     context.gauge, watch,  static_cast<long>(context.state.rowsBeforeData)};
         if (settings.enabled)
             valueSubstitution(pass, sign, settings.substitution);
         else

@@ -3,7 +3,9 @@
 #include "base/Messenger.h"
 #include "pipeline/TaskContext.h"
 
+#include <functional>
 #include <string>
+#include <string_view>
 
 namespace climora {
 
@@ -31,7 +33,13 @@ void removeEndNotes(TaskContext& context);
 // The missing-value sentinel: a line that runs out of values reads as this.
 inline constexpr double missingValueSentinel = -9999;
 
+// Sees each data line as the input holds it, with its 1-based line number.
+using RawLineWatch = std::function<void(std::string_view line, long lineNumber)>;
+
 // One pass over the data rows of Input.~, which it rewrites:
+// - in comma- or semicolon-separated lines, decimal commas become points
+//   and empty fields are missing values (mendSeparatedFields): with the
+//   substitution on they take the sign, else the line reads as ending there;
 // - every character that cannot belong to a number becomes a blank;
 // - with the substitution on, the values are written tab-separated: the
 //   missing-value sign becomes the substitution text, whole numbers lose
@@ -40,6 +48,8 @@ inline constexpr double missingValueSentinel = -9999;
 // - lines with some but fewer values than the column count (or with -9999
 //   among them) are reported in the output panel: the run stops and Input.~
 //   is deleted. The report stays as Report.~ while the panel shows it.
-void extractDataRows(TaskContext& context, const MissingValueSettings& settings);
+// A token that is not a number throws UnreadableNumber with its place.
+void extractDataRows(TaskContext& context, const MissingValueSettings& settings,
+                     const RawLineWatch& watch = {});
 
 } // namespace climora

@@ -1,66 +1,76 @@
 #include "prefs/ProgramSettings.h"
 
+#include "base/NumberText.h"
 #include "base/TextFile.h"
 
 #include <charconv>
-#include <system_error>
 #include <vector>
 
 namespace climora {
 
-ProgramSettings::ProgramSettings(const WorkFolder& work)
-    : path_(work.file(programSettingsFileName)) {
-    std::error_code ec;
-    if (!std::filesystem::exists(path_, ec))
-        return;
+void ProgramSettings::load(const std::filesystem::path& file) {
+    values_.clear();
+    std::vector<std::string> lines;
     try {
-        for (const std::string& line : readTextLines(path_)) {
-            std::size_t equals = line.find('=');
-            if (equals != std::string::npos && equals > 0)
-                values_[line.substr(0, equals)] = line.substr(equals + 1);
-        }
+        lines = readTextLines(file);
     } catch (const std::exception&) {
-        values_.clear(); // an unreadable file counts as none
+        return;
+    }
+    for (const std::string& line : lines) {
+        std::size_t equals = line.find('=');
+        if (equals == std::string::npos)
+            continue;
+        values_[std::string(trimBlanks(line.substr(0, equals)))] =
+            std::string(trimBlanks(line.substr(equals + 1)));
     }
 }
 
-std::string ProgramSettings::text(const std::string& key, const std::string& fallback) const {
-    auto found = values_.find(key);
-    return found == values_.end() ? fallback : found->second;
+void ProgramSettings::save(const std::filesystem::path& file) const {
+    std::vector<std::string> lines;
+    for (const auto& [key, text] : values_)
+        lines.push_back(key + "=" + text);
+    std::filesystem::path beside = file;
+    beside += ".new~";
+    writeTextLines(beside, lines);
+    std::error_code error;
+    std::filesystem::rename(beside, file, error);
+    if (error) {
+        std::filesystem::remove(beside, error);
+        throw FileError("Cannot write \"" + file.string() + "\".");
+    }
 }
 
-int ProgramSettings::number(const std::string& key, int fallback) const {
-    std::string value = text(key);
+bool ProgramSettings::flag(const std::string& key, bool byDefault) const {
+    auto found = values_.find(key);
+    if (found == values_.end() || (found->second != "0" && found->second != "1"))
+        return byDefault;
+    return found->second == "1";
+}
+
+void ProgramSettings::setFlag(const std::string& key, bool on) {
+    values_[key] = on ? "1" : "0";
+}
+
+std::string ProgramSettings::value(const std::string& key) const {
+    auto found = values_.find(key);
+    return found == values_.end() ? std::string() : found->second;
+}
+
+void ProgramSettings::setValue(const std::string& key, const std::string& text) {
+    values_[key] = text;
+}
+
+int ProgramSettings::number(const std::string& key, int byDefault) const {
+    std::string text = value(key);
     int number = 0;
-    auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), number);
-    if (value.empty() || error != std::errc() || end != value.data() + value.size())
-        return fallback;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size())
+        return byDefault;
     return number;
 }
 
-void ProgramSettings::set(const std::string& key, const std::string& value) {
-    values_[key] = value;
-}
-
-void ProgramSettings::set(const std::string& key, int value) {
-    char text[16];
-    auto result = std::to_chars(text, text + sizeof text, value);
-    values_[key] = std::string(text, result.ptr);
-}
-
-void ProgramSettings::save() const {
-    std::vector<std::string> lines;
-    for (const auto& [key, value] : values_)
-        lines.push_back(key + "=" + value);
-    std::filesystem::path scratch = path_;
-    scratch += ".new";
-    writeTextLines(scratch, lines);
-    std::error_code ec;
-    std::filesystem::rename(scratch, path_, ec);
-    if (ec) {
-        std::filesystem::remove(scratch, ec);
-        throw FileError("Cannot write " + path_.string());
-    }
+void ProgramSettings::setNumber(const std::string& key, int number) {
+    values_[key] = std::to_string(number);
 }
 
 } // namespace climora

@@ -3,6 +3,7 @@
 #include "base/NumberText.h"
 #include "input/ColumnSpec.h"
 #include "input/Task.h"
+#include "notes/RunNotes.h"
 #include "pipeline/DataCheckup.h"
 #include "pipeline/DataRows.h"
 #include "pipeline/RunState.h"
@@ -33,8 +34,16 @@ const std::string& latitudeBoxOf(const EstimationSettings& settings, int task) {
     return settings.task7Latitude;
 }
 
+// The latitude the notes may compare solar radiation with.
+std::optional<double> knownLatitude(const ProcessRequest& request) {
+    int task = request.task;
+    if (task == 4 || task == 5 || task == 7)
+        return parseNumber(trimBlanks(latitudeBoxOf(request.estimation, task)));
+    return request.siteLatitude;
+}
+
 // Builds the run's ColumnSpec from the slots and checks the window.
-bool prepareRun(const ProcessRequest& request, TaskContext& context) {
+bool prepareRun(const ProcessRequest& request, TaskContext& context, RunNotes& notes) {
     RunState& state = context.state;
     ColumnSpec& spec = context.spec;
     if (!theLastColumn(request.columnSlots, spec, context.messenger))
@@ -48,15 +57,18 @@ bool prepareRun(const ProcessRequest& request, TaskContext& context) {
     if (!checkInputs(inputs, spec, context.messenger))
         return false;
     request.saveInput(context.work.file(temporary::input));
+    notes.countLines(context.work.file(temporary::input));
     removeEndNotes(context);
     return assignUnit(request.columnSlots, spec, context.messenger);
 }
 
 // Extraction, missing values, checkup and the task; false when a step stopped.
-bool processData(const ProcessRequest& request, TaskContext& context, RunEnd& stopEnd) {
+bool processData(const ProcessRequest& request, TaskContext& context, RunEnd& stopEnd,
+                 RunNotes& notes) {
     context.gauge.show();
     context.panel.clear();
-    extractDataRows(context, request.missingValues);
+    extractDataRows(context, request.missingValues, notes.lineWatch());
+    notes.afterExtraction(context.spec);
     if (context.state.abort)
         return false;
     CheckupResult checkup = dataCheckup(context);
@@ -101,16 +113,22 @@ ProcessOutcome runProcess(const ProcessRequest& request, const WorkFolder& work,
         work, state, spec, record, messenger, gauge, request.estimation, panel, request.inputName};
 
     ProcessOutcome outcome;
-    if (!prepareRun(request, context))
+    RunNotes notes;
+    if (!prepareRun(request, context, notes))
         return outcome;
+    ColumnSpec inputSpec = spec; // before a task changes its estimate's unit
+    long rowsBeforeData = static_cast<long>(state.rowsBeforeData);
     bool completed = false;
     try {
-        completed = processData(request, context, outcome.end);
+        completed = processData(request, context, outcome.end, notes);
+        if (completed || outcome.end == RunEnd::Checked)
+            notes.afterRows(context, inputSpec, rowsBeforeData, knownLatitude(request));
     } catch (...) {
         DataRows::discardRecording(work);
         throw;
     }
     DataRows::discardRecording(work);
+    outcome.notes = notes.take();
     if (!completed)
         return outcome;
 

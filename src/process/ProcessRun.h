@@ -5,12 +5,15 @@
 #include "base/WorkFolder.h"
 #include "input/ColumnSlots.h"
 #include "pipeline/EstimationSettings.h"
+#include "notes/Note.h"
 #include "pipeline/OutputPanel.h"
 #include "pipeline/RowExtraction.h"
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace climora {
 
@@ -26,6 +29,9 @@ struct ProcessRequest {
     EstimationSettings estimation;
     // Writes the input panel's lines to the given file (Input.~).
     std::function<void(const std::filesystem::path&)> saveInput;
+    // The site's latitude when known before the run (tasks 1 and 6 take it
+    // from the site line afterwards); only the notes use it.
+    std::optional<double> siteLatitude;
 };
 
 enum class RunEnd {
@@ -44,6 +50,10 @@ enum class NextStep {
 struct ProcessOutcome {
     RunEnd end = RunEnd::Stopped;
     NextStep next = NextStep::None;
+    // What the run noticed beside its result: on the rows of a run that went
+    // through them (Completed, Checked), on the data lines of any run that
+    // got past the extraction. Never part of the output.
+    std::vector<Note> notes;
 };
 
 // "Step 4: Process": one run from the validation of the window to the
@@ -55,7 +65,8 @@ struct ProcessOutcome {
 // A completed run sounds the exclamation tone itself, so every front end
 // reports it; showing "It is Done" on the Process button is the window's.
 // Unexpected failures (a number that cannot be read, a file that cannot be
-// written) leave as exceptions: the caller shows their text in an error box.
+// written) leave as exceptions: the caller shows their text in an error box
+// (an UnreadableNumber also carries the place for its note).
 // Input.~ and Output.~ then stay as the failing step left them, and the
 // panel shows what it showed at that moment, never a half-written result.
 ProcessOutcome runProcess(const ProcessRequest& request, const WorkFolder& work,

@@ -5,25 +5,43 @@
 #include <gtest/gtest.h>
 
 using namespace climora;
+namespace fs = std::filesystem;
 using climora::testing::readBytes;
 using climora::testing::TempFolder;
 using climora::testing::writeBytes;
 
-TEST(ProgramSettings, MissingFileAndKeysGiveDefaults) {
+TEST(ProgramSettings, MissingFileOrKeyGivesTheDefaultAndUnknownKeysSurvive) {
     TempFolder folder;
-    ProgramSettings settings{WorkFolder(folder.path())};
-    EXPECT_EQ(settings.number("chart.width", 900), 900);
-    EXPECT_EQ(settings.text("chart.name", "none"), "none");
+    ProgramSettings settings;
+    settings.load(folder / "Climora.ini");
+    EXPECT_TRUE(settings.flag("PlausibilityNotes", true));
+    EXPECT_FALSE(settings.flag("PlausibilityNotes", false));
+
+    writeBytes(folder / "Climora.ini", "Other = kept\r\nnonsense\r\nPlausibilityNotes=yes\r\n");
+    settings.load(folder / "Climora.ini");
+    EXPECT_TRUE(settings.flag("PlausibilityNotes", true)); // not 0 or 1: the default
+    settings.setFlag("PlausibilityNotes", false);
+    settings.save(folder / "Climora.ini");
+    EXPECT_EQ(readBytes(folder / "Climora.ini"), "Other=kept\r\nPlausibilityNotes=0\r\n");
+
+    ProgramSettings again;
+    again.load(folder / "Climora.ini");
+    EXPECT_FALSE(again.flag("PlausibilityNotes", true));
+    EXPECT_EQ(again.value("Other"), "kept");
+    EXPECT_EQ(again.value("Absent"), "");
 }
 
-TEST(ProgramSettings, KeepsOtherKeysAndWritesKeyValueLines) {
+TEST(ProgramSettings, NumbersAreWholeOrTheDefaultAndAnUpdateKeepsKeysWrittenMeanwhile) {
     TempFolder folder;
-    writeBytes(folder / "climora.INI", "other=a=b\r\nno equals sign\r\nchart.width=12x\r\n");
-    ProgramSettings settings{WorkFolder(folder.path())};
-    EXPECT_EQ(settings.text("other"), "a=b");
-    EXPECT_EQ(settings.number("chart.width", 7), 7) << "not a whole number";
-    settings.set("chart.width", 1100);
-    settings.save();
-    EXPECT_EQ(readBytes(folder / "climora.INI"), "chart.width=1100\r\nother=a=b\r\n");
-    EXPECT_EQ(ProgramSettings{WorkFolder(folder.path())}.number("chart.width", 0), 1100);
+    fs::path file = folder / "Climora.ini";
+    ProgramSettings window;
+    window.load(file);
+    writeBytes(file, "chart.width=12x\r\nchart.height=720\r\n"); // written by another part
+    ProgramSettings::update(file, [](ProgramSettings& kept) { kept.setFlag("Notes", false); });
+    ProgramSettings read;
+    read.load(file);
+    EXPECT_EQ(read.number("chart.width", 7), 7) << "not a whole number";
+    EXPECT_EQ(read.number("chart.height", 0), 720);
+    EXPECT_EQ(read.number("absent", 3), 3);
+    EXPECT_FALSE(read.flag("Notes", true));
 }

@@ -53,10 +53,27 @@ void writeExpected(const fs::path& folder, const BatchRun& run) {
     writeBytes(folder / "expected-output", run.output);
     fs::remove(folder / "expected-stderr");
     fs::remove(folder / "expected-exit");
+    fs::remove(folder / "expected-notes");
+    if (!run.notes.empty())
+        writeBytes(folder / "expected-notes", run.notes);
     if (!run.errors.empty())
         writeBytes(folder / "expected-stderr", run.errors);
     if (run.exitStatus != 0)
         writeBytes(folder / "expected-exit", std::to_string(run.exitStatus) + "\n");
+}
+
+// Notes are a channel of their own: their lines are taken out of stderr.
+void separateNotes(BatchRun& run) {
+    std::string errors;
+    std::size_t start = 0;
+    while (start < run.errors.size()) {
+        std::size_t end = run.errors.find('\n', start);
+        end = end == std::string::npos ? run.errors.size() : end + 1;
+        std::string_view line(run.errors.data() + start, end - start);
+        (line.starts_with("note: ") ? run.notes : errors) += line;
+        start = end;
+    }
+    run.errors = std::move(errors);
 }
 
 } // namespace
@@ -77,6 +94,7 @@ BatchRun runBatch(const fs::path& folder, const std::vector<std::string>& args,
             std::fclose(file);
     run.output = readBytes(scratch / "stdout");
     run.errors = readBytes(scratch / "stderr");
+    separateNotes(run);
     EXPECT_TRUE(fs::is_empty(temp)) << "the private work folder was left behind";
     return run;
 }
@@ -110,6 +128,7 @@ void expectCase(const fs::path& folder, const std::function<void(const BatchRun&
     }
     EXPECT_EQ(run.output, readBytes(folder / "expected-output"));
     EXPECT_EQ(run.errors, fileOr(folder / "expected-stderr", ""));
+    EXPECT_EQ(run.notes, fileOr(folder / "expected-notes", ""));
     EXPECT_EQ(std::to_string(run.exitStatus) + "\n", fileOr(folder / "expected-exit", "0\n"));
     if (extraCheck)
         extraCheck(run);

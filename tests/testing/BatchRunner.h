@@ -11,7 +11,8 @@ namespace climora::testing {
 
 struct BatchRun {
     std::string output;
-    std::string errors;
+    std::string errors; // standard error without the "note: " lines
+    std::string notes;  // the "note: " lines
     int exitStatus = -1;
 };
 

@@ -14,6 +14,7 @@
 #include "methods/ui/Task5Page.h"
 #include "methods/ui/Task6Page.h"
 #include "methods/ui/Task7Page.h"
+#include "notes/ui/NotesStrip.h"
 #include "output/ui/OutputGroup.h"
 #include "pipeline/ui/MissingValueGroup.h"
 #include "pipeline/ui/TaskGroup.h"
@@ -43,6 +44,7 @@ MainWindow::MainWindow(const std::filesystem::path& installFolder, Messenger& me
     buildMenus();
     StartedFrame started = startUp(installFolder, messenger_);
     frame_ = std::move(started.frame);
+    loadProgramSettings();
     templates_ = std::make_unique<TemplateStore>(*frame_.workFolder);
     fillTemplateDropDown(*templates_, *templateBox_, messenger_);
     connectGroups();
@@ -97,12 +99,19 @@ void MainWindow::buildWidgets() {
     upperLayout->addWidget(inputGroup_, 1);
     upperLayout->addLayout(side);
 
-    outputGroup_ = new OutputGroup(frame_, messenger_, fileDialogs_, desktopOpener_, central);
+    auto* lower = new QWidget(central);
+    outputGroup_ = new OutputGroup(frame_, messenger_, fileDialogs_, desktopOpener_, lower);
+    notesStrip_ = new NotesStrip(lower);
+    auto* lowerLayout = new QVBoxLayout(lower);
+    lowerLayout->setContentsMargins(0, 0, 0, 0);
+    lowerLayout->setSpacing(2);
+    lowerLayout->addWidget(outputGroup_, 1);
+    lowerLayout->addWidget(notesStrip_);
     auto* splitter = new QSplitter(Qt::Vertical, central);
     splitter->setObjectName(QStringLiteral("panelSplitter"));
     splitter->setChildrenCollapsible(false);
     splitter->addWidget(upper);
-    splitter->addWidget(outputGroup_);
+    splitter->addWidget(lower);
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 2);
 

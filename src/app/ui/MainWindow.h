@@ -6,8 +6,10 @@
 #include "charts/PanelRows.h"
 #include "explorer/ExplorerHost.h"
 #include "input/InputFile.h"
+#include "notes/Note.h"
 #include "output/DesktopOpener.h"
 #include "prefs/StartUp.h"
+#include "prefs/ProgramSettings.h"
 
 #include <QMainWindow>
 #include <filesystem>
@@ -25,6 +27,7 @@ class ElasticScaler;
 class InputGroup;
 class InputNameBox;
 class MissingValueGroup;
+class NotesStrip;
 class OutputGroup;
 class TaskGroup;
 class TemplateComboBox;
@@ -56,6 +59,8 @@ class MainWindow : public QMainWindow, public ExplorerHost {
     QAction* elasticAction() const { return elastic_; }
     QAction* horizontalScrollAction() const { return horizontalScroll_; }
     QAction* spacerAction() const { return enableSpacer_; }
+    QAction* notesAction() const { return plausibilityNotes_; }
+    NotesStrip* notesStrip() const { return notesStrip_; }
     QAction* action(const QString& objectName) const;
 
     // The switches and missing-value texts as the controls hold them now.
@@ -103,6 +108,10 @@ class MainWindow : public QMainWindow, public ExplorerHost {
     void connectGroups();
     void bindHelpTopics();
     void applyStartupOptions(const Options& options, bool restored);
+    // "Climora.ini": the choices beyond the option file.
+    void loadProgramSettings();
+    void setNotesShown(bool shown);
+    void showNotes(const std::vector<Note>& notes);
     void layOutInputName();
     void shutDown();
     void showOpenedInput(const std::optional<OpenedInput>& opened);
@@ -133,11 +142,14 @@ class MainWindow : public QMainWindow, public ExplorerHost {
     TaskGroup* taskGroup_ = nullptr;
     OutputGroup* outputGroup_ = nullptr;
     ElasticScaler* scaler_ = nullptr;
+    NotesStrip* notesStrip_ = nullptr;
+    ProgramSettings settings_;
 
     QMenu* controlMenu_ = nullptr;
     QAction* elastic_ = nullptr;
     QAction* horizontalScroll_ = nullptr;
     QAction* enableSpacer_ = nullptr;
+    QAction* plausibilityNotes_ = nullptr;
 };
 
 } // namespace climora

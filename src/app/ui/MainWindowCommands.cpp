@@ -106,6 +106,10 @@ void MainWindow::buildControlMenu() {
     connect(horizontalScroll_, &QAction::triggered, inputGroup_,
             &InputGroup::setHorizontalScrollBar);
     connect(enableSpacer_, &QAction::triggered, inputGroup_, &InputGroup::setSpacerEnabled);
+    plausibilityNotes_ =
+        addCheck(QStringLiteral("Plausibility notes"), QStringLiteral("plausibilityNotesAction"));
+    plausibilityNotes_->setChecked(true);
+    connect(plausibilityNotes_, &QAction::triggered, this, &MainWindow::setNotesShown);
 }
 
 void MainWindow::buildHelpMenu() {

@@ -6,6 +6,7 @@
 #include "input/ui/ColumnSlotsWidget.h"
 #include "input/ui/InputGroup.h"
 #include "input/ui/InputNameBox.h"
+#include "notes/NumberPlace.h"
 #include "output/ui/OutputGroup.h"
 #include "pipeline/ui/ActivityGaugeWidget.h"
 #include "pipeline/ui/MissingValueGroup.h"
@@ -34,10 +35,19 @@ ProcessRequest MainWindow::processRequest() const {
 
 void MainWindow::process() {
     ProcessOutcome outcome;
+    showNotes({});
     bool finished = runCommand(messenger_, [this, &outcome] {
-        outcome = runProcess(processRequest(), *frame_.workFolder, messenger_, taskGroup_->gauge(),
-                             outputGroup_->runPanel());
+        try {
+            outcome = runProcess(processRequest(), *frame_.workFolder, messenger_,
+                                 taskGroup_->gauge(), outputGroup_->runPanel());
+        } catch (const UnreadableNumber& unreadable) {
+            // The place shows in the strip while the error box is up.
+            showNotes({locationNote(unreadable.place())});
+            throw;
+        }
     });
+    if (finished)
+        showNotes(outcome.notes);
     if (!finished || outcome.end != RunEnd::Completed)
         return;
     taskGroup_->showDone();

@@ -64,7 +64,8 @@ ChartWindow::ChartWindow(ChartRequest request, Messenger& messenger, FileDialogs
     layout->addWidget(buildCharts(), 1);
     layout->addWidget(status_);
 
-    ProgramSettings settings(work_);
+    ProgramSettings settings;
+    settings.load(work_.file(ProgramSettings::fileName));
     resize(settings.number(widthKey, 1000), settings.number(heightKey, 720));
 }
 
@@ -175,10 +176,11 @@ void ChartWindow::copyChart() {
 
 void ChartWindow::rememberSize() const {
     try {
-        ProgramSettings settings(work_);
-        settings.set(widthKey, width());
-        settings.set(heightKey, height());
-        settings.save();
+        ProgramSettings::update(work_.file(ProgramSettings::fileName),
+                                [this](ProgramSettings& settings) {
+                                    settings.setNumber(widthKey, width());
+                                    settings.setNumber(heightKey, height());
+                                });
     } catch (const std::exception&) {
         // The size is a convenience; failing to keep it must not stop closing.
     }

@@ -1,0 +1,89 @@
+#include "notes/RunNotes.h"
+
+#include "notes/PlausibilityRules.h"
+#include "pipeline/DataRows.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace climora {
+
+namespace {
+
+std::string counted(long count, const char* what) {
+    return std::to_string(count) + " " + what + (count == 1 ? "" : "s");
+}
+
+} // namespace
+
+Note noDataRowsNote(long fileLines, long rowsBeforeData) {
+    return {"no data rows: the file has " + counted(fileLines, "line") + "; " +
+                counted(rowsBeforeData, "row") + " before data start",
+            {}};
+}
+
+std::optional<Note> layoutGapsNote(const ColumnSpec& spec, int task) {
+    struct LayoutField {
+        int variable;
+        int estimatedBy[2]; // tasks whose estimate fills the field
+    };
+    static constexpr LayoutField fields[] = {{Solar, {4, 5}}, {TMax, {}},   {TMin, {}},
+                                             {RelHum, {}},    {Precip, {}}, {ET, {6, 7}}};
+    std::string missing;
+    for (const LayoutField& field : fields) {
+        bool estimated = field.estimatedBy[0] == task || field.estimatedBy[1] == task;
+        if (estimated || spec.holds(field.variable))
+            continue;
+        missing += (missing.empty() ? "" : ", ") + std::string(variableNames().at(field.variable));
+    }
+    if (missing.empty())
+        return std::nullopt;
+    return Note{"no input column for " + missing + ": written as 0 on every line", {}};
+}
+
+void RunNotes::countLines(const std::filesystem::path& input) {
+    fileLines_ = 0;
+    std::FILE* file = std::fopen(input.c_str(), "rb");
+    if (!file)
+        return;
+    char buffer[65536];
+    char last = '\n';
+    std::size_t read;
+    while ((read = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+        fileLines_ += std::count(buffer, buffer + read, '\n');
+        last = buffer[read - 1];
+    }
+    fileLines_ += last != '\n'; // a last line without its line end
+    std::fclose(file);
+}
+
+RawLineWatch RunNotes::lineWatch() {
+    return [this](std::string_view line, long number) { slashDates_.see(line, number); };
+}
+
+void RunNotes::afterExtraction(const ColumnSpec& spec) {
+    if (std::optional<Note> note = slashDates_.note(spec))
+        notes_.push_back(std::move(*note));
+}
+
+void RunNotes::afterRows(TaskContext& context, const ColumnSpec& inputSpec, long rowsBeforeData,
+                         std::optional<double> latitude) {
+    PlausibilityNotes plausibility({inputSpec, latitude});
+    try {
+        DataRows rows(context, DataRows::Mode::Replay);
+        for (long line = rowsBeforeData + 1; rows.next(); ++line)
+            plausibility.add(context.record, line);
+    } catch (const std::exception&) {
+        return; // the rows cannot be read again: no notes on them
+    }
+    std::vector<Note> found = plausibility.notes();
+    notes_.insert(notes_.end(), found.begin(), found.end());
+    if (plausibility.rows() == 0)
+        notes_.push_back(noDataRowsNote(fileLines_, rowsBeforeData));
+    int task = context.state.task;
+    if (task == 1 || task == 2 || (task >= 4 && context.state.convertAndRearrange))
+        if (std::optional<Note> gaps = layoutGapsNote(inputSpec, task))
+            notes_.push_back(std::move(*gaps));
+}
+
+} // namespace climora

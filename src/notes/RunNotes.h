@@ -1,0 +1,48 @@
+#pragma once
+
+#include "input/ColumnSpec.h"
+#include "notes/Note.h"
+#include "notes/SlashDates.h"
+#include "pipeline/RowExtraction.h"
+#include "pipeline/TaskContext.h"
+
+#include <filesystem>
+#include <optional>
+#include <vector>
+
+namespace climora {
+
+// The notes of one Process run, gathered as its steps go. Gathering them
+// never changes a file, a message or the run's outcome: a failure while
+// gathering drops the notes it concerns.
+class RunNotes {
+  public:
+    // Input.~ as saved, before its end notes are cut: the file's lines.
+    void countLines(const std::filesystem::path& input);
+    // Sees the data lines as the extraction reads them.
+    RawLineWatch lineWatch();
+    // After the extraction: notes on the lines it has seen.
+    void afterExtraction(const ColumnSpec& spec);
+    // After a run that went through every row: the plausibility notes on
+    // the rows (replayed from the checkup's recording), the rows box leaving
+    // no data rows, and, for a result in the Agrovia layout, the variables
+    // written as 0 for want of a column. `inputSpec` holds the input's units,
+    // as they were before a task changed its estimate's unit.
+    void afterRows(TaskContext& context, const ColumnSpec& inputSpec, long rowsBeforeData,
+                   std::optional<double> latitude);
+
+    std::vector<Note> take() { return std::move(notes_); }
+
+  private:
+    long fileLines_ = 0;
+    SlashDates slashDates_;
+    std::vector<Note> notes_;
+};
+
+// "no data rows: the file has N lines; R rows before data start".
+Note noDataRowsNote(long fileLines, long rowsBeforeData);
+// The Agrovia layout's variables that no column supplies for this task,
+// written as 0 on every line; nothing when every one has its column.
+std::optional<Note> layoutGapsNote(const ColumnSpec& spec, int task);
+
+} // namespace climora
