@@ -2,10 +2,10 @@
 
 #include "base/NumberText.h"
 #include "base/TextFile.h"
-#include "notes/NumberPlace.h"
 #include "pipeline/FieldMends.h"
 #include "pipeline/FixedText.h"
 #include "pipeline/NumberReader.h"
+#include "pipeline/UnreadableNumber.h"
 #include "tools/CleanData.h"
 
 #include <cmath>

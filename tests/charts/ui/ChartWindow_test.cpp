@@ -156,7 +156,8 @@ TEST_F(ChartThroughTheWindow, SavesPngAndSvgAndRemembersItsSize) {
 
     chart->resize(777, 555);
     window.close(); // closes the chart window too
-    ProgramSettings settings{WorkFolder(home.workFolder())};
+    ProgramSettings settings;
+    settings.load(WorkFolder(home.workFolder()).file(ProgramSettings::fileName));
     EXPECT_EQ(settings.number("ChartWindow.width", 0), 777);
     EXPECT_EQ(settings.number("ChartWindow.height", 0), 555);
     EXPECT_TRUE(messenger.events().empty());

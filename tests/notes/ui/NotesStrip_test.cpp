@@ -1,6 +1,8 @@
 // The notes strip under the output panel and its "Control" menu item.
 
 #include "testing/RecordingMessenger.h"
+#include "testing/ScriptedDesktopOpener.h"
+#include "testing/ScriptedFileDialogs.h"
 #include "base/TextFile.h"
 #include "app/ui/MainWindow.h"
 #include "input/ui/ColumnSlotsWidget.h"
