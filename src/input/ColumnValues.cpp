@@ -47,8 +47,8 @@ std::string unitByValues(int variable, const ColumnStats& stats, bool fahrenheit
     case SoilT:
         return fahrenheit ? "oF" : "oC";
     case Solar:
-        // Daily totals reach about 35 MJ/m2, 850 Langley; daily means 400 W/m2.
-        return stats.max <= 45 ? "MJ/m2/d" : stats.max > 420 ? "Langley" : "W/m2";
+        // Daily totals reach about 35 MJ/m2 or 850 Langley, daily means some 450 W/m2.
+        return stats.max <= 45 ? "MJ/m2/d" : stats.max > 500 ? "Langley" : "W/m2";
     case Precip:
         // Inches are written to the hundredth; millimetres to the tenth.
         return stats.max < 4 && stats.hundredths ? "inch" : "mm";

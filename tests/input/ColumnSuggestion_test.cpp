@@ -1,5 +1,7 @@
 #include "app/TextFile.h"
 #include "input/ColumnSuggestion.h"
+#include "testing/BatchRunner.h"
+#include "testing/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -172,5 +174,32 @@ TEST(ColumnSuggestion, BadInputGivesASoundSuggestionOrANote) {
             EXPECT_EQ(notes, "");
         else
             EXPECT_NE(notes.find(input.note), std::string::npos) << notes;
+    }
+}
+
+TEST(ColumnSuggestion, BatchPrintsItsChoiceAndRunsWithIt) {
+    namespace fs = std::filesystem;
+    climora::testing::TempFolder scratch;
+    fs::copy_file(fs::path(CLIMORA_TESTS_DIR) / "input/suggestion/apsim_dalby.met",
+                  scratch / "dalby.met");
+    const std::string columns =
+        "Year,DOY,Solar:MJ/m2/d,T-max:oC,T-min:oC,Precip:mm,PanEvap:mm,Ignore";
+    struct Case {
+        std::vector<std::string> rows;
+        std::string noteRows;
+    };
+    for (const Case& c : {Case{{}, "10"}, Case{{"--rows", "11"}, "11"}}) {
+        std::vector<std::string> args = c.rows;
+        args.insert(args.end(), {"--columns", "auto", "dalby.met"});
+        climora::testing::BatchRun automatic =
+            climora::testing::runBatch(scratch.path(), args, scratch.path());
+        EXPECT_EQ(automatic.errors,
+                  "note: suggested --rows " + c.noteRows + " --columns " + columns + "\n");
+        EXPECT_EQ(automatic.exitStatus, 0);
+        climora::testing::BatchRun explicitOptions = climora::testing::runBatch(
+            scratch.path(), {"--rows", c.noteRows, "--columns", columns, "dalby.met"},
+            scratch.path());
+        EXPECT_EQ(automatic.output, explicitOptions.output);
+        EXPECT_NE(automatic.output.find("Year\tDOY"), std::string::npos);
     }
 }

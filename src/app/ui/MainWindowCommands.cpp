@@ -3,10 +3,12 @@
 
 #include "app/Command.h"
 #include "app/HelpTopics.h"
+#include "app/NumberText.h"
 #include "app/ui/AboutDialog.h"
 #include "app/ui/ElasticScaler.h"
 #include "app/ui/HelpWindow.h"
 #include "explorer/ui/ExplorerWindow.h"
+#include "input/ColumnSuggestion.h"
 #include "input/InputFile.h"
 #include "input/ui/ColumnSlotsWidget.h"
 #include "input/ui/InputGroup.h"
@@ -30,6 +32,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <algorithm>
 
 namespace climora {
 namespace {
@@ -184,6 +187,22 @@ void MainWindow::removeInputDataColumns() {
         this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->open();
+}
+
+void MainWindow::suggestColumns() {
+    std::vector<std::string> lines = inputGroup_->panelLines();
+    bool empty = std::all_of(lines.begin(), lines.end(),
+                             [](const std::string& line) { return trimBlanks(line).empty(); });
+    if (nameBox_->text().isEmpty() || empty) {
+        messenger_.reportError(openFileFirst);
+        return;
+    }
+    ColumnSuggestion suggestion = climora::suggestColumns(lines);
+    if (suggestion.rows)
+        inputGroup_->rowsBox()->setText(QString::number(*suggestion.rows));
+    inputGroup_->slotsWidget()->setColumnSlots(slotsOf(suggestion));
+    templateBox_->selectPosition(-1); // the slots no longer show a template
+    inputGroup_->showSuggestionNotes(suggestion.notes);
 }
 
 void MainWindow::editDefaultFolders() {
