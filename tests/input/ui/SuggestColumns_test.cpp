@@ -57,7 +57,7 @@ TEST_F(SuggestThroughTheWindow, FillsRowsAndSlotsAndNamesWhatItLeavesEmpty) {
     EXPECT_TRUE(notes->isVisible());
     EXPECT_TRUE(notes->text().contains("11 \"windrun\"")) << notes->text().toStdString();
     // It never processes: the output panel stays empty.
-    EXPECT_EQ(window.outputGroup()->outputLines(), std::vector<std::string>{""});
+    EXPECT_TRUE(window.outputGroup()->outputLines().empty());
     climora::testing::saveScreenshot(&window, "suggested-columns");
 
     window.inputGroup()->resetButton()->click();
