@@ -45,13 +45,13 @@ TEST_F(SuggestThroughTheWindow, FillsRowsAndSlotsAndNamesWhatItLeavesEmpty) {
 
     EXPECT_EQ(messenger.events(), std::vector<std::string>{});
     EXPECT_EQ(window.inputGroup()->rowsBox()->text(), "1");
-    ColumnSlotsWidget* slots = window.inputGroup()->slotsWidget();
+    ColumnSlotsWidget* slotBoxes = window.inputGroup()->slotsWidget();
     const char* shown[][2] = {{"Ignore", ""}, {"Year", ""},      {"Month", ""},   {"Day", ""},
                               {"Ignore", ""}, {"T-max", "oC"},   {"T-min", "oC"}, {"Ignore", ""},
                               {"Ignore", ""}, {"Solar", "W/m2"}, {"", ""},        {"ET", "mm"}};
     for (int k = 0; k < slotCount; ++k) {
-        EXPECT_EQ(slots->variableBox(k)->currentText(), shown[k][0]) << k;
-        EXPECT_EQ(slots->unitBox(k)->currentText(), shown[k][1]) << k;
+        EXPECT_EQ(slotBoxes->variableBox(k)->currentText(), shown[k][0]) << k;
+        EXPECT_EQ(slotBoxes->unitBox(k)->currentText(), shown[k][1]) << k;
     }
     QLabel* notes = window.inputGroup()->suggestionNotes();
     EXPECT_TRUE(notes->isVisible());
