@@ -5,6 +5,7 @@
 #include "base/WorkFolder.h"
 #include "batch/InterruptCleanup.h"
 #include "batch/OutputTarget.h"
+#include "input/ColumnSuggestion.h"
 #include "input/Task.h"
 #include "input/Variables.h"
 #include "notes/NumberPlace.h"
@@ -49,6 +50,9 @@ Options:
                                      RelHum WndSpd Soil-T ET PanEvap SunHr SunHr% YYDOY
                            UNIT: a unit text of that variable's list; RelHum, SunHr and
                                  SunHr% get their single unit automatically
+                           auto: suggest them (and the rows, unless --rows is given)
+                           from the file's first lines; prints "note: suggested
+                           --rows N --columns SPEC" on standard error
   --task N                 1..7 (default 1)
   --no-convert             tasks 4-7: append the estimate as the last column instead of
                            converting (default: convert)
@@ -119,6 +123,7 @@ struct BatchOptions {
     std::optional<fs::path> workFolder;
     bool rowsGiven = false;
     bool columnsGiven = false;
+    bool columnsAuto = false;
     bool yes = false;
     bool help = false;
     bool notes = true;
@@ -239,7 +244,10 @@ void applyOption(const std::string& option, Arguments& args, BatchOptions& optio
         request.rowsText = rowsOption(args.value(option));
         options.rowsGiven = true;
     } else if (option == "--columns") {
-        request.columnSlots = parseColumns(args.value(option));
+        const std::string& columns = args.value(option);
+        options.columnsAuto = columns == "auto";
+        if (!options.columnsAuto)
+            request.columnSlots = parseColumns(columns);
         options.columnsGiven = true;
     } else if (option == "--template")
         options.templateName = args.value(option);
@@ -372,6 +380,25 @@ bool applyTemplateOption(BatchOptions& options, Messenger& messenger) {
     return true;
 }
 
+// --columns auto: the suggestion for the input's first lines, printed so that
+// it can be reused (also with --no-notes), fills the rows (unless given) and
+// the slots.
+void applySuggestedColumns(BatchOptions& options, std::FILE* err) {
+    std::optional<std::size_t> rows;
+    if (options.rowsGiven)
+        rows = static_cast<std::size_t>(*parseInteger(options.request.rowsText));
+    ColumnSuggestion suggestion = suggestColumns(readTextLines(options.input), rows);
+    if (suggestion.rows) {
+        options.request.rowsText = std::to_string(*suggestion.rows);
+        std::fprintf(err, "note: suggested --rows %zu --columns %s\n", *suggestion.rows,
+                     columnsOptionText(suggestion).c_str());
+    }
+    if (options.notes)
+        for (const std::string& note : suggestion.notes)
+            std::fprintf(err, "note: %s\n", note.c_str());
+    options.request.columnSlots = slotsOf(suggestion);
+}
+
 // Deletes the work folder's temporaries when the run ends, as the program
 // does at shutdown.
 struct TemporariesCleanup {
@@ -413,6 +440,8 @@ int runBatch(BatchOptions& options, std::FILE* out, std::FILE* err) {
         throw FileError("The work folder \"" + options.workFolder->string() + "\" does not exist.");
     if (options.templateName && !applyTemplateOption(options, messenger))
         return 2;
+    if (options.columnsAuto)
+        applySuggestedColumns(options, err);
 
     std::optional<PrivateWorkFolder> privateFolder;
     if (!options.workFolder)

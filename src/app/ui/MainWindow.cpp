@@ -133,6 +133,7 @@ void MainWindow::connectGroups() {
             &ColumnSlotsWidget::setScale);
     connect(inputGroup_, &InputGroup::resetPressed, this,
             [this] { templateBox_->selectPosition(-1); });
+    connect(inputGroup_, &InputGroup::suggestPressed, this, &MainWindow::suggestColumns);
     connect(templateBox_, &TemplateComboBox::templateChosen, this,
             &MainWindow::applySelectedTemplate);
     connect(taskGroup_, &TaskGroup::processClicked, this, &MainWindow::process);

@@ -74,6 +74,8 @@ class MainWindow : public QMainWindow, public ExplorerHost {
     void cleanInputData();
     void alignInputData();
     void removeInputDataColumns();
+    // "Suggest columns": fills the rows box and the slots; never processes.
+    void suggestColumns();
     void editDefaultFolders();
     void applySelectedTemplate() override;
     void retrieveLastSessionTemplate();

@@ -7,6 +7,7 @@
 #include "explorer/ui/ExplorerWindow.h"
 #include "help/HelpTopics.h"
 #include "help/ui/HelpWindow.h"
+#include "input/ColumnSuggestion.h"
 #include "input/InputFile.h"
 #include "input/ui/ColumnSlotsWidget.h"
 #include "input/ui/InputGroup.h"
@@ -30,6 +31,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <algorithm>
 
 namespace climora {
 namespace {
@@ -187,6 +189,22 @@ void MainWindow::removeInputDataColumns() {
         this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->open();
+}
+
+void MainWindow::suggestColumns() {
+    std::vector<std::string> lines = inputGroup_->panelLines();
+    bool empty = std::all_of(lines.begin(), lines.end(),
+                             [](const std::string& line) { return trimBlanks(line).empty(); });
+    if (nameBox_->text().isEmpty() || empty) {
+        messenger_.reportError(openFileFirst);
+        return;
+    }
+    ColumnSuggestion suggestion = climora::suggestColumns(lines);
+    if (suggestion.rows)
+        inputGroup_->rowsBox()->setText(QString::number(*suggestion.rows));
+    inputGroup_->slotsWidget()->setColumnSlots(slotsOf(suggestion));
+    templateBox_->selectPosition(-1); // the slots no longer show a template
+    inputGroup_->showSuggestionNotes(suggestion.notes);
 }
 
 void MainWindow::editDefaultFolders() {

@@ -16,7 +16,7 @@ class ColumnSlotsWidget;
 class RowsBox;
 
 // "Step 2: Specify input data": the input panel, the rows-before-data box,
-// the 12 column slots, "Reset" and the spacer.
+// the 12 column slots, "Reset", "Suggest columns" and the spacer.
 class InputGroup : public QGroupBox {
     Q_OBJECT
   public:
@@ -26,6 +26,8 @@ class InputGroup : public QGroupBox {
     RowsBox* rowsBox() const { return rows_; }
     ColumnSlotsWidget* slotsWidget() const { return slots_; }
     QPushButton* resetButton() const { return reset_; }
+    QPushButton* suggestButton() const { return suggest_; }
+    QLabel* suggestionNotes() const { return notes_; }
     QSpinBox* spacer() const { return spacer_; }
     QPushButton* chartButton() const { return chart_; }
 
@@ -37,11 +39,14 @@ class InputGroup : public QGroupBox {
 
     void setHorizontalScrollBar(bool shown);
     void setSpacerEnabled(bool enabled);
+    // The notes of the last column suggestion under the slots; none hides them.
+    void showSuggestionNotes(const std::vector<std::string>& notes);
     // A place at the right of the rows box for the template drop-down.
     void addTemplateBox(QLabel* label, QWidget* box);
 
   signals:
     void resetPressed();
+    void suggestPressed();
     // A file was dropped on the panel: it is to be opened, not pasted.
     void fileDropped(const QString& path);
     // "Chart input": the main window charts the panel's rows.
@@ -56,6 +61,8 @@ class InputGroup : public QGroupBox {
     ColumnSlotsWidget* slots_;
     QPushButton* reset_;
     QPushButton* chart_;
+    QPushButton* suggest_;
+    QLabel* notes_;
     QLabel* spacerLabel_;
     QSpinBox* spacer_;
     QHBoxLayout* controlsRow_;
