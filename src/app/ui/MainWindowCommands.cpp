@@ -4,6 +4,7 @@
 #include "app/ui/AboutDialog.h"
 #include "app/ui/ElasticScaler.h"
 #include "base/Command.h"
+#include "base/NumberText.h"
 #include "explorer/ui/ExplorerWindow.h"
 #include "help/HelpTopics.h"
 #include "help/ui/HelpWindow.h"
