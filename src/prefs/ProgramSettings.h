@@ -30,8 +30,7 @@ class ProgramSettings {
 
     // Reads the file, changes it through `change` and writes it back, so that
     // keys other parts of the program wrote meanwhile are kept.
-    template <class Change>
-    static void update(const std::filesystem::path& file, Change change) {
+    template <class Change> static void update(const std::filesystem::path& file, Change change) {
         ProgramSettings settings;
         settings.load(file);
         change(settings);

@@ -4,8 +4,8 @@
 #include "base/Messenger.h"
 #include "base/WorkFolder.h"
 #include "input/ColumnSlots.h"
-#include "pipeline/EstimationSettings.h"
 #include "notes/Note.h"
+#include "pipeline/EstimationSettings.h"
 #include "pipeline/OutputPanel.h"
 #include "pipeline/RowExtraction.h"
 

@@ -26,8 +26,9 @@ std::string batchCommand(const fs::path& folder, const std::vector<std::string>&
                          const fs::path& scratch) {
     fs::path temp = scratch / "tmp";
     fs::create_directories(temp);
-    std::string command = "cd " + quoted(folder.string()) + " && exec env TMPDIR=" +
-                          quoted(temp.string()) + " " + quoted(CLIMORA_BATCH_EXE);
+    std::string command = "cd " + quoted(folder.string()) +
+                          " && exec env TMPDIR=" + quoted(temp.string()) + " " +
+                          quoted(CLIMORA_BATCH_EXE);
     for (const std::string& arg : args)
         command += " " + quoted(arg);
     return command + " >" + quoted((scratch / "stdout").string()) + " 2>" +

@@ -8,8 +8,8 @@
 #include "input/InputFile.h"
 #include "notes/Note.h"
 #include "output/DesktopOpener.h"
-#include "prefs/StartUp.h"
 #include "prefs/ProgramSettings.h"
+#include "prefs/StartUp.h"
 
 #include <QMainWindow>
 #include <filesystem>

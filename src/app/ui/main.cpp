@@ -1,4 +1,3 @@
-#include "base/WorkFolder.h"
 #include "app/ui/AppIcon.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/QtFileDialogs.h"

@@ -1,12 +1,12 @@
-#include "testing/RecordingMessenger.h"
-#include "testing/ScriptedDesktopOpener.h"
-#include "testing/ScriptedFileDialogs.h"
 #include "app/ui/AppIcon.h"
 #include "app/ui/MainWindow.h"
 #include "input/ui/InputGroup.h"
 #include "input/ui/InputNameBox.h"
 #include "output/DesktopOpener.h"
 #include "output/ui/OutputGroup.h"
+#include "testing/RecordingMessenger.h"
+#include "testing/ScriptedDesktopOpener.h"
+#include "testing/ScriptedFileDialogs.h"
 #include "testing/TempFolder.h"
 
 #include <QDropEvent>

@@ -1,16 +1,16 @@
 // The notes strip under the output panel and its "Control" menu item.
 
-#include "testing/RecordingMessenger.h"
-#include "testing/ScriptedDesktopOpener.h"
-#include "testing/ScriptedFileDialogs.h"
-#include "base/TextFile.h"
 #include "app/ui/MainWindow.h"
+#include "base/TextFile.h"
 #include "input/ui/ColumnSlotsWidget.h"
 #include "input/ui/InputGroup.h"
 #include "input/ui/RowsBox.h"
 #include "notes/ui/NotesStrip.h"
 #include "output/DesktopOpener.h"
 #include "pipeline/ui/TaskGroup.h"
+#include "testing/RecordingMessenger.h"
+#include "testing/ScriptedDesktopOpener.h"
+#include "testing/ScriptedFileDialogs.h"
 #include "testing/TempFolder.h"
 #include "testing/ui/Screenshot.h"
 
