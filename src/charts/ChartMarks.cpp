@@ -74,17 +74,17 @@ std::vector<LineMark> marksOnSameDays(const ChartTable& from, const std::vector<
     std::unordered_map<long long, long long> dayOfLine;
     for (std::size_t row = 0; row < from.rowCount(); ++row)
         dayOfLine.emplace(from.lines[row], from.days[row]);
-    std::unordered_multimap<long long, long long> linesOnDay;
+    std::unordered_map<long long, std::vector<long long>> linesOnDay;
     for (std::size_t row = 0; row < to.rowCount(); ++row)
-        linesOnDay.emplace(to.days[row], to.lines[row]);
+        linesOnDay[to.days[row]].push_back(to.lines[row]);
     std::vector<LineMark> moved;
     for (const LineMark& mark : marks) {
         auto day = dayOfLine.find(mark.line);
-        if (day == dayOfLine.end())
+        auto lines = day == dayOfLine.end() ? linesOnDay.end() : linesOnDay.find(day->second);
+        if (lines == linesOnDay.end())
             continue;
-        auto [first, last] = linesOnDay.equal_range(day->second);
-        for (auto it = first; it != last; ++it)
-            moved.push_back({it->second, mark.reason});
+        for (long long line : lines->second)
+            moved.push_back({line, mark.reason});
     }
     return moved;
 }
