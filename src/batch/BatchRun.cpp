@@ -415,8 +415,15 @@ int exitStatusOf(RunEnd end) {
 }
 
 // The update that follows a task 2 run, with FILE as the dialog's answer.
-int updateFromPanel(const StreamedPanel& panel, const std::string& file, Messenger& messenger) {
-    return updateExitCode(updateAgroviaWeatherFile(panel.lines(), file, messenger));
+// A number it cannot read is placed in a note after its error line.
+int updateFromPanel(const StreamedPanel& panel, const std::string& file, Messenger& messenger,
+                    bool notes, std::FILE* err) {
+    std::optional<NumberPlace> unreadable;
+    UpdateOutcome outcome = updateAgroviaWeatherFile(
+        panel.lines(), file, messenger, [&](const NumberPlace& place) { unreadable = place; });
+    if (notes && unreadable)
+        printNote(locationNote(*unreadable), err);
+    return updateExitCode(outcome);
 }
 
 int runBatch(BatchOptions& options, std::FILE* out, std::FILE* err) {
@@ -464,7 +471,7 @@ int runBatch(BatchOptions& options, std::FILE* out, std::FILE* err) {
         panel.insertLine(1, siteLine(*site));
     writeOutput(panel, output, out);
     if (outcome.next == NextStep::Update)
-        return updateFromPanel(panel, *options.updateFile, messenger);
+        return updateFromPanel(panel, *options.updateFile, messenger, options.notes, err);
     return exitStatusOf(outcome.end);
 }
 

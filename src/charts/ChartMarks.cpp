@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <map>
+#include <unordered_map>
 #include <unordered_set>
 
 namespace climora {
@@ -58,6 +59,34 @@ std::vector<LineMark> linesOnDays(const ChartTable& table, const std::vector<lon
         if (wanted.count(table.days[row]))
             marks.push_back({table.lines[row], reason});
     return marks;
+}
+
+std::vector<LineMark> noteMarks(const std::vector<Note>& notes) {
+    std::vector<LineMark> marks;
+    for (const Note& note : notes)
+        for (long line : note.lines)
+            marks.push_back({line - 1, note.text});
+    return marks;
+}
+
+std::vector<LineMark> marksOnSameDays(const ChartTable& from, const std::vector<LineMark>& marks,
+                                      const ChartTable& to) {
+    std::unordered_map<long long, long long> dayOfLine;
+    for (std::size_t row = 0; row < from.rowCount(); ++row)
+        dayOfLine.emplace(from.lines[row], from.days[row]);
+    std::unordered_map<long long, std::vector<long long>> linesOnDay;
+    for (std::size_t row = 0; row < to.rowCount(); ++row)
+        linesOnDay[to.days[row]].push_back(to.lines[row]);
+    std::vector<LineMark> moved;
+    for (const LineMark& mark : marks) {
+        auto day = dayOfLine.find(mark.line);
+        auto lines = day == dayOfLine.end() ? linesOnDay.end() : linesOnDay.find(day->second);
+        if (lines == linesOnDay.end())
+            continue;
+        for (long long line : lines->second)
+            moved.push_back({line, mark.reason});
+    }
+    return moved;
 }
 
 std::vector<RowMark> markRows(const ChartTable& table, const std::vector<LineMark>& marks) {

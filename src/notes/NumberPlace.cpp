@@ -32,7 +32,8 @@ Note locationNote(const NumberPlace& place) {
     Note note;
     note.text = "line " + std::to_string(place.line) + ", value " + std::to_string(place.value) +
                 " of " + place.source + ": \"" + place.token + "\"";
-    if (looksLikeDashedDate(place.token))
+    // The hint names a tool of the input panel: other files have no use for it.
+    if (place.source == NumberPlace().source && looksLikeDashedDate(place.token))
         note.text += "; \"Align input data using tabs\" splits such dates into fields";
     note.lines.push_back(place.line);
     return note;

@@ -25,14 +25,16 @@ std::optional<std::string> chooseFile(const std::string& startFolder, FileDialog
 
 UpdateOutcome updateWeatherFileCommand(const std::vector<std::string>& outputLines, int task,
                                        FrameState& frame, FileDialogs& dialogs,
-                                       Messenger& messenger) {
+                                       Messenger& messenger, const NumberPlaceWatch& placeWatch) {
     ReplaceSteps steps;
-    return updateWeatherFileCommand(outputLines, task, frame, dialogs, messenger, steps);
+    return updateWeatherFileCommand(outputLines, task, frame, dialogs, messenger, steps,
+                                    placeWatch);
 }
 
 UpdateOutcome updateWeatherFileCommand(const std::vector<std::string>& outputLines, int task,
                                        FrameState& frame, FileDialogs& dialogs,
-                                       Messenger& messenger, ReplaceSteps& steps) {
+                                       Messenger& messenger, ReplaceSteps& steps,
+                                       const NumberPlaceWatch& placeWatch) {
     if (!taskTraits(task).updatesWeatherFile && frame.updateNoticePending) {
         messenger.information(std::string(updateNoticeMessage));
         frame.updateNoticePending = false;
@@ -40,7 +42,8 @@ UpdateOutcome updateWeatherFileCommand(const std::vector<std::string>& outputLin
     std::optional<std::string> chosen = chooseFile(frame.defaultOutputFolder, dialogs);
     if (!chosen)
         return UpdateOutcome::Cancelled;
-    UpdateOutcome outcome = updateAgroviaWeatherFile(outputLines, *chosen, messenger, steps);
+    UpdateOutcome outcome =
+        updateAgroviaWeatherFile(outputLines, *chosen, messenger, steps, placeWatch);
     if (outcome == UpdateOutcome::Updated)
         frame.defaultOutputFolder = folderText(absoluteOrAsGiven(*chosen).parent_path());
     return outcome;

@@ -16,10 +16,12 @@ namespace climora {
 // updated file's folder remembered as the default output folder (in memory).
 UpdateOutcome updateWeatherFileCommand(const std::vector<std::string>& outputLines, int task,
                                        FrameState& frame, FileDialogs& dialogs,
-                                       Messenger& messenger);
+                                       Messenger& messenger,
+                                       const NumberPlaceWatch& placeWatch = {});
 // The same with the file-system steps of the final replacement supplied.
 UpdateOutcome updateWeatherFileCommand(const std::vector<std::string>& outputLines, int task,
                                        FrameState& frame, FileDialogs& dialogs,
-                                       Messenger& messenger, ReplaceSteps& steps);
+                                       Messenger& messenger, ReplaceSteps& steps,
+                                       const NumberPlaceWatch& placeWatch = {});
 
 } // namespace climora

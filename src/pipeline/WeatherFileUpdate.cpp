@@ -89,20 +89,26 @@ std::string updatedMessage(const std::string& fileName) {
 }
 
 UpdateOutcome updateAgroviaWeatherFile(const std::vector<std::string>& outputLines,
-                                       const fs::path& chosen, Messenger& messenger) {
+                                       const fs::path& chosen, Messenger& messenger,
+                                       const NumberPlaceWatch& placeWatch) {
     ReplaceSteps steps;
-    return updateAgroviaWeatherFile(outputLines, chosen, messenger, steps);
+    return updateAgroviaWeatherFile(outputLines, chosen, messenger, steps, placeWatch);
 }
 
 UpdateOutcome updateAgroviaWeatherFile(const std::vector<std::string>& outputLines,
                                        const fs::path& chosen, Messenger& messenger,
-                                       ReplaceSteps& steps) {
+                                       ReplaceSteps& steps, const NumberPlaceWatch& placeWatch) {
     fs::path file = fileBehind(absoluteOrAsGiven(chosen));
 
     UpdateOutcome outcome = UpdateOutcome::Updated;
     std::optional<std::vector<std::string>> lines;
     try {
         lines = newVersion(outputLines, file, messenger, outcome);
+    } catch (const UnreadableDayNumber& e) {
+        if (placeWatch)
+            placeWatch(e.place);
+        messenger.reportError(e.what());
+        return UpdateOutcome::Refused;
     } catch (const UpdateStopped& e) {
         messenger.reportError(e.what());
         return UpdateOutcome::Refused;

@@ -3,9 +3,11 @@
 #include "base/FileDialogs.h"
 #include "base/FrameState.h"
 #include "base/Messenger.h"
+#include "pipeline/UnreadableNumber.h"
 #include "pipeline/WeatherFileUpdateReplace.h"
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,17 +35,22 @@ enum class UpdateOutcome {
     ReplaceFailed, // replacing the file failed; the file is as it was
 };
 
+// Sees where a number the update cannot read stands, before its error box.
+using NumberPlaceWatch = std::function<void(const NumberPlace&)>;
+
 // "Update Agrovia weather file" once the user has chosen the file (the front
 // ends ask for it and remember its folder). Appends the output panel's days
 // after the chosen file's last day to that file, keeping its previous version
 // as N.old. All messages go through `messenger`; nothing is thrown for
 // problems of the files involved. Never gives Cancelled.
 UpdateOutcome updateAgroviaWeatherFile(const std::vector<std::string>& outputLines,
-                                       const std::filesystem::path& chosen, Messenger& messenger);
+                                       const std::filesystem::path& chosen, Messenger& messenger,
+                                       const NumberPlaceWatch& placeWatch = {});
 // The same with the file-system steps of the final replacement supplied.
 UpdateOutcome updateAgroviaWeatherFile(const std::vector<std::string>& outputLines,
                                        const std::filesystem::path& chosen, Messenger& messenger,
-                                       ReplaceSteps& steps);
+                                       ReplaceSteps& steps,
+                                       const NumberPlaceWatch& placeWatch = {});
 
 // The chosen file as an absolute path (as given when that fails).
 std::filesystem::path absoluteOrAsGiven(const std::filesystem::path& file);

@@ -52,30 +52,48 @@ struct DayLine {
     }
 };
 
-int readWhole(std::string_view line, std::size_t& pos, const std::string& where,
+// A line of the existing file or of the output panel, as the update's
+// messages and the note on an unreadable number name it.
+struct LineAt {
+    std::size_t index;      // 0-based
+    std::string source;     // "site.wth", "the output panel"
+    std::string noteSource; // "\"site.wth\"", "the output panel"
+    std::string text() const { return "line " + std::to_string(index + 1) + " of " + source; }
+};
+
+LineAt fileLine(std::size_t index, const std::string& fileName) {
+    return {index, fileName, '"' + fileName + '"'};
+}
+
+LineAt panelLine(std::size_t index) {
+    return {index, "the output panel", "the output panel"};
+}
+
+int readWhole(std::string_view line, std::size_t& pos, const LineAt& at, int valueNumber,
               std::string_view missing) {
     std::optional<std::string_view> token = nextToken(line, pos);
     if (!token)
-        throw UpdateStopped(std::string(missing) + " on " + where + "." + std::string(unchanged));
+        throw UpdateStopped(std::string(missing) + " on " + at.text() + "." +
+                            std::string(unchanged));
     std::optional<int> value = wholeNumber(*token);
     if (!value)
-        throw UpdateStopped("Invalid numeric input \"" + std::string(*token) + "\" on " + where +
-                            "." + std::string(unchanged));
+        throw UnreadableDayNumber(
+            {long(at.index + 1), valueNumber, std::string(*token), at.noteSource});
     return *value;
 }
 
 // Year, day of year and the rest of a line; nothing for a blank line.
-std::optional<DayLine> readDayLine(std::string_view line, const std::string& where) {
+std::optional<DayLine> readDayLine(std::string_view line, const LineAt& at) {
     std::size_t pos = 0;
     if (!nextToken(line, pos))
         return std::nullopt;
     pos = 0;
     DayLine day;
-    day.date.year = readWhole(line, pos, where, "The year is missing");
+    day.date.year = readWhole(line, pos, at, 1, "The year is missing");
     std::size_t afterYear = pos;
     if (day.date.year == 0 && !nextToken(line, afterYear))
         return day; // a lone 0 ends the data
-    day.date.day = readWhole(line, pos, where, "The day of year is missing");
+    day.date.day = readWhole(line, pos, at, 2, "The day of year is missing");
     day.rest = std::string(line.substr(pos));
     return day;
 }
@@ -84,10 +102,6 @@ void requireDate(YearDay date, const std::string& where) {
     if (date.year < 1 || date.year > 9999 || date.day < 1 || date.day > daysInYear(date.year))
         throw UpdateStopped("Day " + std::to_string(date.day) + " of " + std::to_string(date.year) +
                             " on " + where + " is not a date." + std::string(unchanged));
-}
-
-std::string lineOf(std::size_t index, const std::string& source) {
-    return "line " + std::to_string(index + 1) + " of " + source;
 }
 
 bool isBlank(std::string_view line) {
@@ -163,7 +177,7 @@ ExistingWeatherData readExistingWeatherData(const std::vector<std::string>& file
     data.lines.assign(fileLines.begin(), fileLines.begin() + 4);
     std::optional<std::size_t> lastLine;
     for (std::size_t i = 4; i < fileLines.size(); ++i) {
-        std::optional<DayLine> day = readDayLine(fileLines[i], lineOf(i, fileName));
+        std::optional<DayLine> day = readDayLine(fileLines[i], fileLine(i, fileName));
         if (!day)
             continue;
         if (day->date.year == 0)
@@ -176,7 +190,7 @@ ExistingWeatherData readExistingWeatherData(const std::vector<std::string>& file
     }
     if (!lastLine)
         throw UpdateStopped(std::string(updateProblemsMessage));
-    requireDate(data.lastDay, lineOf(*lastLine, fileName));
+    requireDate(data.lastDay, fileLine(*lastLine, fileName).text());
     return data;
 }
 
@@ -193,11 +207,10 @@ NewDays findNewDays(const std::vector<std::string>& outputLines, YearDay lastDay
         throw UpdateStopped(std::string(updateProblemsMessage));
     const YearDay next = dayAfter(lastDay);
     for (std::size_t i = *start; i < outputLines.size(); ++i) {
-        std::string where = lineOf(i, "the output panel");
-        std::optional<DayLine> day = readDayLine(outputLines[i], where);
+        std::optional<DayLine> day = readDayLine(outputLines[i], panelLine(i));
         if (!day)
             continue;
-        requireDate(day->date, where);
+        requireDate(day->date, panelLine(i).text());
         if (day->date < lastDay)
             continue;
         NewDays found;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "pipeline/UnreadableNumber.h"
+
 #include <compare>
 #include <cstddef>
 #include <optional>
@@ -16,6 +18,14 @@ inline constexpr std::string_view updateProblemsMessage =
 // Stops the update before anything is changed; the text is for the user.
 struct UpdateStopped : std::runtime_error {
     using std::runtime_error::runtime_error;
+};
+
+// A year or day of year that is not a whole number: "Invalid numeric input"
+// as the number reader says it, with the place for the note beside it.
+struct UnreadableDayNumber : UpdateStopped {
+    explicit UnreadableDayNumber(NumberPlace where)
+        : UpdateStopped(InvalidNumericInput().what()), place(std::move(where)) {}
+    NumberPlace place;
 };
 
 // A calendar day given as year and day of year (1 January is day 1).

@@ -67,3 +67,33 @@ TEST(ChartMarks, MarksReportedDaysGivenLinesAndStepBacks) {
 TEST(ChartMarks, ASingleRowHasNoStepBack) {
     EXPECT_TRUE(markRows(tableOf({{2015, 10}}), {}).empty());
 }
+
+TEST(ChartMarks, NotesMarkTheirInputLinesAndTheOutputRowsOfTheSameDays) {
+    // Input rows on lines 3..5 (0-based); the output holds days 2 and 3 twice
+    // and day 1 not at all, on lines 3..6.
+    ChartTable input = tableOf({{2015, 1}, {2015, 2}, {2015, 3}});
+    ChartTable output = tableOf({{2015, 2}, {2015, 3}, {2015, 3}, {2015, 4}});
+    std::vector<Note> notes = {{"precipitation", {5, 6}}, {"whole file", {}}, {"late", {99}}};
+    std::vector<LineMark> marks = noteMarks(notes);
+    ASSERT_EQ(marks.size(), 3u);
+    EXPECT_EQ(marks[0].line, 4) << "input line 5 is panel line 4";
+
+    struct Case {
+        LineMark mark;
+        std::vector<long long> outputLines;
+    };
+    const Case cases[] = {
+        {{3, "day 1"}, {}},
+        {{4, "day 2"}, {3}},
+        {{5, "day 3"}, {4, 5}},
+        {{99, "no row"}, {}},
+    };
+    for (const Case& c : cases) {
+        std::vector<long long> lines;
+        for (const LineMark& moved : marksOnSameDays(input, {c.mark}, output)) {
+            lines.push_back(moved.line);
+            EXPECT_EQ(moved.reason, c.mark.reason);
+        }
+        EXPECT_EQ(lines, c.outputLines) << c.mark.reason;
+    }
+}

@@ -1,4 +1,5 @@
 #include "base/TextFile.h"
+#include "notes/NumberPlace.h"
 #include "output/WeatherFileUpdateCommand.h"
 #include "pipeline/WeatherFileUpdate.h"
 #include "pipeline/WeatherFileUpdateMerge.h"
@@ -120,6 +121,7 @@ struct UpdateFixture : ::testing::Test {
     FaultySteps steps;
     fs::path target = dir / "site.wth";
     fs::path old = dir / "site.wth.old";
+    Lines notes; // the notes on unreadable numbers, as the front ends show them
 
     UpdateFixture() { frame.defaultOutputFolder = "/start/"; }
 
@@ -127,7 +129,9 @@ struct UpdateFixture : ::testing::Test {
 
     UpdateOutcome update(const Lines& outputLines, int task = 2) {
         dialogs.nextOpen = FileChoice{target.string(), 1};
-        return updateWeatherFileCommand(outputLines, task, frame, dialogs, messenger, steps);
+        return updateWeatherFileCommand(
+            outputLines, task, frame, dialogs, messenger, steps,
+            [this](const NumberPlace& place) { notes.push_back(locationNote(place).text); });
     }
 
     Lines updatedEvents() const {
@@ -311,9 +315,11 @@ TEST(OutputDataStart, NoTwoDataLinesOfOneYearFindNothing) {
 TEST_F(UpdateFixture, UnusableExistingFilesAreReportedAndLeftAlone) {
     const std::string problems =
         "error: The program has encountered problems. Please update the existing file manually.";
+    const std::string invalidNumber = "error: Invalid numeric input";
     struct Case {
         std::string bytes;
         std::string message;
+        std::string note = "";
     };
     const std::vector<Case> cases = {
         {"", problems},
@@ -324,15 +330,14 @@ TEST_F(UpdateFixture, UnusableExistingFilesAreReportedAndLeftAlone) {
                      "ELF\0\0\x01\x02",
                      8),
          "error: site.wth is not a text file. The existing file is not changed."},
-        {crlf(fileHeader + Lines{"2005,1,14.2,3.4", "2005,2,14.2,3.4"}),
-         "error: Invalid numeric input \"2005,1,14.2,3.4\" on line 5 of site.wth. The existing "
-         "file is not changed."},
-        {crlf(fileHeader + days(2005, 1, 2) + Lines{"end of data"}),
-         "error: Invalid numeric input \"end\" on line 7 of site.wth. The existing file is not "
-         "changed."},
-        {crlf(fileHeader + Lines{"2005 12.5 1.0"}),
-         "error: Invalid numeric input \"12.5\" on line 5 of site.wth. The existing file is not "
-         "changed."},
+        {crlf(fileHeader + Lines{"2005,1,14.2,3.4", "2005,2,14.2,3.4"}), invalidNumber,
+         "line 5, value 1 of \"site.wth\": \"2005,1,14.2,3.4\""},
+        {crlf(fileHeader + days(2005, 1, 2) + Lines{"end of data"}), invalidNumber,
+         "line 7, value 1 of \"site.wth\": \"end\""},
+        {crlf(fileHeader + Lines{"2005 12.5 1.0"}), invalidNumber,
+         "line 5, value 2 of \"site.wth\": \"12.5\""},
+        {crlf(fileHeader + Lines{"2005-01-01 1"}), invalidNumber,
+         "line 5, value 1 of \"site.wth\": \"2005-01-01\""},
         {crlf(fileHeader + Lines{"2005"}),
          "error: The day of year is missing on line 5 of site.wth. The existing file is not "
          "changed."},
@@ -344,8 +349,10 @@ TEST_F(UpdateFixture, UnusableExistingFilesAreReportedAndLeftAlone) {
         SCOPED_TRACE(c.message);
         writeBytes(target, c.bytes);
         messenger.clear();
+        notes.clear();
         EXPECT_EQ(update(panel(days(2005, 100, 130))), UpdateOutcome::Refused);
         EXPECT_EQ(messenger.events(), (Lines{"tone: error", c.message}));
+        EXPECT_EQ(notes, c.note.empty() ? Lines{} : Lines{c.note});
         expectUntouched(c.bytes);
     }
     EXPECT_TRUE(steps.calls.empty());
@@ -378,6 +385,7 @@ TEST_F(UpdateFixture, OutputPanelWithoutReadableDataIsRefused) {
     struct Case {
         Lines panel;
         std::string message;
+        std::string note = "";
     };
     const std::vector<Case> cases = {
         {{},
@@ -386,9 +394,8 @@ TEST_F(UpdateFixture, OutputPanelWithoutReadableDataIsRefused) {
         {{"Missing values are found on the following lines:", "", "2005 3 x"},
          "error: The program has encountered problems. Please update the existing file "
          "manually."},
-        {panel(days(2005, 118, 119) + Lines{"2005 1x2 3"}),
-         "error: Invalid numeric input \"1x2\" on line 6 of the output panel. The existing file "
-         "is not changed."},
+        {panel(days(2005, 118, 119) + Lines{"2005 1x2 3"}), "error: Invalid numeric input",
+         "line 6, value 2 of the output panel: \"1x2\""},
         {panel(days(2005, 118, 119) + Lines{"2005 367 3"}),
          "error: Day 367 of 2005 on line 6 of the output panel is not a date. The existing file "
          "is not changed."},
@@ -399,8 +406,10 @@ TEST_F(UpdateFixture, OutputPanelWithoutReadableDataIsRefused) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);
         messenger.clear();
+        notes.clear();
         EXPECT_EQ(update(c.panel), UpdateOutcome::Refused);
         EXPECT_EQ(messenger.events(), (Lines{"tone: error", c.message}));
+        EXPECT_EQ(notes, c.note.empty() ? Lines{} : Lines{c.note});
         expectUntouched(before);
     }
 }
@@ -508,6 +517,7 @@ struct BatchUpdate : ::testing::Test {
     TempFolder dir;
     TempFolder scratch;
     std::string errors;
+    std::string notes;
 
     static std::string converted(int year, int doy, int tmax) {
         return std::to_string(year) + "\t" + std::to_string(doy) + "\t0.00\t" +
@@ -530,6 +540,7 @@ struct BatchUpdate : ::testing::Test {
         climora::testing::BatchRun batch =
             climora::testing::runBatch(dir.path(), args, scratch.path());
         errors = batch.errors;
+        notes = batch.notes;
         return batch.exitStatus;
     }
     Lines expectedDays(int last) const {
@@ -568,6 +579,13 @@ TEST_F(BatchUpdate, ErrorBoxEndsWithOne) {
     EXPECT_EQ(errors, "error: The program has encountered problems. Please update the existing "
                       "file manually.\n");
     EXPECT_EQ(readBytes(dir / "short.wth"), "Title\r\n");
+    EXPECT_EQ(notes.find("note: line"), std::string::npos) << notes;
+
+    writeBytes(dir / "odd.wth", crlf(fileHeader + Lines{"2005 1", "x2005 2"}));
+    EXPECT_EQ(run("odd.wth", 1, 3), 1);
+    EXPECT_EQ(errors, "error: Invalid numeric input\n");
+    EXPECT_EQ(notes, "note: no input column for Solar, RelHum, Precip, ET: written as 0 on every "
+                     "line\nnote: line 6, value 1 of \"odd.wth\": \"x2005\"\n");
 }
 
 TEST_F(BatchUpdate, FailedReplacementEndsWithTwoNamingTheFile) {

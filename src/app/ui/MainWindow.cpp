@@ -14,6 +14,7 @@
 #include "methods/ui/Task5Page.h"
 #include "methods/ui/Task6Page.h"
 #include "methods/ui/Task7Page.h"
+#include "notes/NumberPlace.h"
 #include "notes/ui/NotesStrip.h"
 #include "output/ui/OutputGroup.h"
 #include "pipeline/ui/MissingValueGroup.h"
@@ -131,8 +132,11 @@ void MainWindow::connectGroups() {
     connect(explorerButton_, &QPushButton::clicked, this, &MainWindow::openExplorer);
     connect(scaler_, &ElasticScaler::scaleChanged, inputGroup_->slotsWidget(),
             &ColumnSlotsWidget::setScale);
-    connect(inputGroup_, &InputGroup::resetPressed, this,
-            [this] { templateBox_->selectPosition(-1); });
+    connect(inputGroup_, &InputGroup::resetPressed, this, [this] {
+        templateBox_->selectPosition(-1);
+        if (stripShowsSuggestion_)
+            notesStrip_->clearNotes();
+    });
     connect(inputGroup_, &InputGroup::suggestPressed, this, &MainWindow::suggestColumns);
     connect(templateBox_, &TemplateComboBox::templateChosen, this,
             &MainWindow::applySelectedTemplate);
@@ -147,6 +151,8 @@ void MainWindow::connectGroups() {
                 inputGroup_->setPanelText(lines.join(QLatin1Char('\n')));
             });
     connect(outputGroup_, &OutputGroup::chartRequested, this, &MainWindow::chartOutput);
+    connect(outputGroup_, &OutputGroup::numberUnreadable, this,
+            [this](const NumberPlace& place) { showNotes({locationNote(place)}); });
     connect(inputGroup_, &InputGroup::chartRequested, this, &MainWindow::chartInput);
     connect(outputGroup_, &OutputGroup::updateRequested, this,
             [this] { outputGroup_->updateWeatherFile(taskGroup_->task()); });

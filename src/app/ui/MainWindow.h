@@ -3,6 +3,7 @@
 #include "base/FileDialogs.h"
 #include "base/FrameState.h"
 #include "base/Messenger.h"
+#include "charts/ChartTable.h"
 #include "charts/PanelRows.h"
 #include "explorer/ExplorerHost.h"
 #include "input/InputFile.h"
@@ -114,6 +115,12 @@ class MainWindow : public QMainWindow, public ExplorerHost {
     void loadProgramSettings();
     void setNotesShown(bool shown);
     void showNotes(const std::vector<Note>& notes);
+    // A suggestion's notes were asked for: shown whatever the menu says.
+    void showSuggestionNotes(const std::vector<std::string>& notes);
+    // The last run's notes and what its input panel held, for the charts.
+    void keepRunNotes(std::vector<Note> notes, std::size_t inputHash);
+    std::vector<LineMark> runNoteMarks() const;
+    std::size_t inputPanelHash() const;
     void layOutInputName();
     void shutDown();
     void showOpenedInput(const std::optional<OpenedInput>& opened);
@@ -146,6 +153,9 @@ class MainWindow : public QMainWindow, public ExplorerHost {
     ElasticScaler* scaler_ = nullptr;
     NotesStrip* notesStrip_ = nullptr;
     ProgramSettings settings_;
+    std::vector<Note> runNotes_;
+    std::size_t runInputHash_ = 0;
+    bool stripShowsSuggestion_ = false;
 
     QMenu* controlMenu_ = nullptr;
     QAction* elastic_ = nullptr;

@@ -79,6 +79,8 @@ void MainWindow::chartInput() {
     request.table.latitude = pageLatitude();
     if (auto days = checkupReportDays(outputGroup_->outputLines()))
         request.lineMarks = linesOnDays(request.table, *days, checkupReason);
+    std::vector<LineMark> noted = runNoteMarks();
+    request.lineMarks.insert(request.lineMarks.end(), noted.begin(), noted.end());
     showChart(std::move(request), inputGroup_->panel());
 }
 
@@ -92,6 +94,10 @@ void MainWindow::chartOutput() {
         chartOutputRows(lines, spec, chartReading()), {}, QStringLiteral("output panel")};
     if (!request.table.latitude)
         request.table.latitude = pageLatitude();
+    if (std::vector<LineMark> noted = runNoteMarks(); !noted.empty()) {
+        ChartTable input = chartPanelRows(inputGroup_->panelLines(), spec, chartReading());
+        request.lineMarks = marksOnSameDays(input, noted, request.table);
+    }
     showChart(std::move(request), outputGroup_->panel());
 }
 

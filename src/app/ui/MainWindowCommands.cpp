@@ -205,7 +205,7 @@ void MainWindow::suggestColumns() {
         inputGroup_->rowsBox()->setText(QString::number(*suggestion.rows));
     inputGroup_->slotsWidget()->setColumnSlots(slotsOf(suggestion));
     templateBox_->selectPosition(-1); // the slots no longer show a template
-    inputGroup_->showSuggestionNotes(suggestion.notes);
+    showSuggestionNotes(suggestion.notes);
 }
 
 void MainWindow::editDefaultFolders() {

@@ -2,9 +2,12 @@
 #include "app/ui/MainWindow.h"
 
 #include "base/Command.h"
+#include "charts/ChartMarks.h"
+#include "input/ui/InputGroup.h"
 #include "notes/ui/NotesStrip.h"
 
 #include <QAction>
+#include <QPlainTextEdit>
 
 namespace climora {
 namespace {
@@ -31,10 +34,35 @@ void MainWindow::setNotesShown(bool shown) {
 }
 
 void MainWindow::showNotes(const std::vector<Note>& notes) {
+    stripShowsSuggestion_ = false;
     if (plausibilityNotes_->isChecked())
         notesStrip_->showNotes(notes);
     else
         notesStrip_->clearNotes();
+}
+
+void MainWindow::showSuggestionNotes(const std::vector<std::string>& notes) {
+    std::vector<Note> shown;
+    for (const std::string& text : notes)
+        shown.push_back({text, {}});
+    notesStrip_->showNotes(shown);
+    stripShowsSuggestion_ = !shown.empty();
+}
+
+void MainWindow::keepRunNotes(std::vector<Note> notes, std::size_t inputHash) {
+    runNotes_ = std::move(notes);
+    runInputHash_ = inputHash;
+}
+
+// Marks only while the notes are on and the panel holds what the run read.
+std::vector<LineMark> MainWindow::runNoteMarks() const {
+    if (runNotes_.empty() || !plausibilityNotes_->isChecked() || inputPanelHash() != runInputHash_)
+        return {};
+    return noteMarks(runNotes_);
+}
+
+std::size_t MainWindow::inputPanelHash() const {
+    return qHash(inputGroup_->panel()->toPlainText());
 }
 
 } // namespace climora

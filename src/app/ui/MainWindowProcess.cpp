@@ -36,6 +36,8 @@ ProcessRequest MainWindow::processRequest() const {
 void MainWindow::process() {
     ProcessOutcome outcome;
     showNotes({});
+    keepRunNotes({}, 0);
+    std::size_t inputHash = inputPanelHash();
     bool finished = runCommand(messenger_, [this, &outcome] {
         try {
             outcome = runProcess(processRequest(), *frame_.workFolder, messenger_,
@@ -46,8 +48,10 @@ void MainWindow::process() {
             throw;
         }
     });
-    if (finished)
+    if (finished) {
         showNotes(outcome.notes);
+        keepRunNotes(outcome.notes, inputHash);
+    }
     if (!finished || outcome.end != RunEnd::Completed)
         return;
     taskGroup_->showDone();

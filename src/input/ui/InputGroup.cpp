@@ -82,12 +82,6 @@ InputGroup::InputGroup(QWidget* parent)
     suggest_->setAccessibleName(QStringLiteral("Suggest columns"));
     suggest_->setToolTip(
         QStringLiteral("Propose the rows before data start and the column slots from the file"));
-    notes_ = new QLabel(this);
-    notes_->setObjectName(QStringLiteral("suggestionNotes"));
-    notes_->setAccessibleName(QStringLiteral("Column suggestion notes"));
-    notes_->setWordWrap(true);
-    notes_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    notes_->hide();
     spacerLabel_ = new QLabel(QStringLiteral("Spacer"), this);
     spacerLabel_->setObjectName(QStringLiteral("spacerLabel"));
     spacer_ = new QSpinBox(this);
@@ -141,13 +135,11 @@ InputGroup::InputGroup(QWidget* parent)
     layout->addLayout(controlsRow_);
     layout->addLayout(slotsRow);
     layout->addLayout(resetRow);
-    layout->addWidget(notes_);
 
     connect(spacer_, &QSpinBox::valueChanged, slots_, &ColumnSlotsWidget::setSpacerPosition);
     connect(reset_, &QPushButton::clicked, this, [this] {
         rows_->setText(QString());
         slots_->resetSelections();
-        showSuggestionNotes({});
         emit resetPressed();
     });
     connect(chart_, &QPushButton::clicked, this, &InputGroup::chartRequested);
@@ -174,14 +166,6 @@ void InputGroup::setHorizontalScrollBar(bool shown) {
 void InputGroup::setSpacerEnabled(bool enabled) {
     spacerLabel_->setEnabled(enabled);
     spacer_->setEnabled(enabled);
-}
-
-void InputGroup::showSuggestionNotes(const std::vector<std::string>& notes) {
-    QStringList lines;
-    for (const std::string& note : notes)
-        lines << QStringLiteral("note: ") + QString::fromStdString(note);
-    notes_->setText(lines.join(QLatin1Char('\n')));
-    notes_->setVisible(!lines.isEmpty());
 }
 
 void InputGroup::addTemplateBox(QLabel* label, QWidget* box) {

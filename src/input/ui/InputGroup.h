@@ -27,7 +27,6 @@ class InputGroup : public QGroupBox {
     ColumnSlotsWidget* slotsWidget() const { return slots_; }
     QPushButton* resetButton() const { return reset_; }
     QPushButton* suggestButton() const { return suggest_; }
-    QLabel* suggestionNotes() const { return notes_; }
     QSpinBox* spacer() const { return spacer_; }
     QPushButton* chartButton() const { return chart_; }
 
@@ -39,8 +38,6 @@ class InputGroup : public QGroupBox {
 
     void setHorizontalScrollBar(bool shown);
     void setSpacerEnabled(bool enabled);
-    // The notes of the last column suggestion under the slots; none hides them.
-    void showSuggestionNotes(const std::vector<std::string>& notes);
     // A place at the right of the rows box for the template drop-down.
     void addTemplateBox(QLabel* label, QWidget* box);
 
@@ -62,7 +59,6 @@ class InputGroup : public QGroupBox {
     QPushButton* reset_;
     QPushButton* chart_;
     QPushButton* suggest_;
-    QLabel* notes_;
     QLabel* spacerLabel_;
     QSpinBox* spacer_;
     QHBoxLayout* controlsRow_;

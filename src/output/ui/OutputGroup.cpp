@@ -123,7 +123,9 @@ void OutputGroup::MemoPanel::insertLine(long long index, const std::string& text
 UpdateOutcome OutputGroup::updateWeatherFile(int task) {
     UpdateOutcome outcome = UpdateOutcome::Refused;
     guarded([&] {
-        outcome = updateWeatherFileCommand(outputLines(), task, frame_, dialogs_, messenger_);
+        outcome = updateWeatherFileCommand(
+            outputLines(), task, frame_, dialogs_, messenger_,
+            [this](const NumberPlace& place) { emit numberUnreadable(place); });
     });
     return outcome;
 }

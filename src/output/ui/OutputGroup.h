@@ -53,6 +53,8 @@ class OutputGroup : public QGroupBox {
     void updateRequested();
     // "Chart": the main window charts the panel's rows.
     void chartRequested();
+    // The update met a number it cannot read there; its error box follows.
+    void numberUnreadable(const NumberPlace& place);
 
   private:
     // The output panel seen through the port a Process run writes to.

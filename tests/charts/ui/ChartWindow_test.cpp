@@ -7,6 +7,7 @@
 #include "input/ui/RowsBox.h"
 #include "output/DesktopOpener.h"
 #include "output/ui/OutputGroup.h"
+#include "pipeline/ui/TaskGroup.h"
 #include "prefs/ProgramSettings.h"
 #include "testing/RecordingMessenger.h"
 #include "testing/ScriptedDesktopOpener.h"
@@ -91,6 +92,52 @@ TEST_F(ChartThroughTheWindow, ChartsTheStationYearWithTheCheckupDatesMarked) {
     EXPECT_EQ(window.inputGroup()->panel()->textCursor().blockNumber(), 201);
     EXPECT_TRUE(messenger.events().empty());
     climora::testing::saveScreenshot(chart, "chart-agrimet");
+}
+
+TEST_F(ChartThroughTheWindow, TheLastRunsNotesMarkTheirRowsInBothCharts) {
+    const QString input = QStringLiteral("Station\n2020 1 20 5 0\n2020 2 21 6 500\n2020 3 22 7 1");
+    window.setInputName("station.txt");
+    window.setInputText(input.toStdString());
+    window.inputGroup()->rowsBox()->setText(QStringLiteral("1"));
+    const char* columns[][2] = {
+        {"Year", ""}, {"DOY", ""}, {"T-max", "oC"}, {"T-min", "oC"}, {"Precip", "mm"}};
+    for (int k = 0; k < 5; ++k) {
+        ColumnSlotsWidget* slotsWidget = window.inputGroup()->slotsWidget();
+        slotsWidget->variableBox(k)->setCurrentText(columns[k][0]);
+        if (*columns[k][1])
+            slotsWidget->unitBox(k)->setCurrentText(columns[k][1]);
+    }
+    window.taskGroup()->processButton()->click(); // task 1: the Agrovia layout
+    const std::string note = "COLUMN 5 (Precip): above 400 mm in a day; 1 row, first on line 3";
+
+    struct Case {
+        QPushButton* button;
+        std::size_t rows;
+    };
+    const Case charts[] = {{window.inputGroup()->chartButton(), 3},
+                           {window.outputGroup()->findChild<QPushButton*>("chartButton"), 3}};
+    for (const Case& c : charts) {
+        c.button->click();
+        ChartWindow* chart = openedChart();
+        ASSERT_NE(chart, nullptr) << messenger.events().size();
+        ASSERT_EQ(chart->table().rowCount(), c.rows);
+        ASSERT_EQ(chart->marks().size(), 1u) << c.button->text().toStdString();
+        EXPECT_EQ(chart->marks()[0].row, 1u);
+        EXPECT_EQ(chart->marks()[0].reason, note);
+        for (ChartPanelView* view : chart->views()) {
+            EXPECT_EQ(view->markCount(), 1);
+            EXPECT_TRUE(
+                view->tooltipAt(daysSinceEpoch(2020, 2)).endsWith(QString::fromStdString(note)));
+        }
+        chart->close();
+        delete chart;
+    }
+
+    // Once the panel holds another text, the notes concern it no more.
+    window.setInputText((input + QStringLiteral("\n")).toStdString());
+    window.inputGroup()->chartButton()->click();
+    ASSERT_NE(openedChart(), nullptr);
+    EXPECT_TRUE(openedChart()->marks().empty());
 }
 
 TEST_F(ChartThroughTheWindow, KeysZoomAndPanEveryChartTogether) {

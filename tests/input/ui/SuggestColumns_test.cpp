@@ -2,6 +2,7 @@
 #include "input/ui/ColumnSlotsWidget.h"
 #include "input/ui/InputGroup.h"
 #include "input/ui/RowsBox.h"
+#include "notes/ui/NotesStrip.h"
 #include "output/DesktopOpener.h"
 #include "output/ui/OutputGroup.h"
 #include "testing/RecordingMessenger.h"
@@ -10,8 +11,8 @@
 #include "testing/TempFolder.h"
 #include "testing/ui/Screenshot.h"
 
+#include <QAction>
 #include <QComboBox>
-#include <QLabel>
 #include <QPushButton>
 #include <gtest/gtest.h>
 
@@ -43,6 +44,7 @@ TEST_F(SuggestThroughTheWindow, FillsRowsAndSlotsAndNamesWhatItLeavesEmpty) {
     window.openInputFile();
     window.resize(1024, 700);
     window.show();
+    window.notesAction()->trigger(); // off: the notes asked for show all the same
     suggest()->click();
 
     EXPECT_EQ(messenger.events(), std::vector<std::string>{});
@@ -55,7 +57,7 @@ TEST_F(SuggestThroughTheWindow, FillsRowsAndSlotsAndNamesWhatItLeavesEmpty) {
         EXPECT_EQ(slotBoxes->variableBox(k)->currentText(), shown[k][0]) << k;
         EXPECT_EQ(slotBoxes->unitBox(k)->currentText(), shown[k][1]) << k;
     }
-    QLabel* notes = window.inputGroup()->suggestionNotes();
+    NotesStrip* notes = window.notesStrip();
     EXPECT_TRUE(notes->isVisible());
     EXPECT_TRUE(notes->text().contains("11 \"windrun\"")) << notes->text().toStdString();
     // It never processes: the output panel stays empty.

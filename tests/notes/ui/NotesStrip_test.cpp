@@ -7,6 +7,7 @@
 #include "input/ui/RowsBox.h"
 #include "notes/ui/NotesStrip.h"
 #include "output/DesktopOpener.h"
+#include "output/ui/OutputGroup.h"
 #include "pipeline/ui/TaskGroup.h"
 #include "testing/RecordingMessenger.h"
 #include "testing/ScriptedDesktopOpener.h"
@@ -96,4 +97,16 @@ TEST_F(NotesInTheWindow, TheMenuItemIsKeptInClimoraIniAndOptionClxKeepsSevenLine
     EXPECT_EQ(readTextLines(home.workFolder() / "Option.clx").size(), 7u);
     window->notesAction()->trigger();
     EXPECT_EQ(readBytes(home.workFolder() / "Climora.ini"), "PlausibilityNotes=1\r\n");
+}
+
+TEST_F(NotesInTheWindow, AnUpdateThatCannotReadADayShowsItsPlaceBesideTheErrorBox) {
+    const std::filesystem::path file = home.path() / "site.wth";
+    climora::testing::writeBytes(file,
+                                 "Site\r\n40 -96 360\r\nYear\tDOY\r\n\t\tMJ/m2\r\n2005 5\r\n");
+    window->show();
+    window->outputGroup()->setOutputLines({"Title", "2005 1 3", "2005 2 3", "2005 3x 4"});
+    dialogs.nextOpen = FileChoice{file.string(), 1};
+    window->outputGroup()->findChild<QPushButton*>("Button2")->click();
+    EXPECT_EQ(messenger.events().back(), "error: Invalid numeric input");
+    EXPECT_EQ(strip()->text(), "Note: line 4, value 2 of the output panel: \"3x\"");
 }
