@@ -2,6 +2,7 @@
 
 #include "methods/ui/PageParts.h"
 
+#include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -32,17 +33,44 @@ Task7Page::Task7Page(QWidget* parent) : EstimationPage(parent) {
     form->addRow(latitude.label, latitude_);
     form->addRow(elevation.label, elevation_);
     layout->addWidget(group);
+    addReferenceGroup(layout);
     layout->addStretch(1);
+}
+
+// The reference and the wind's height; the first item is the default method.
+void Task7Page::addReferenceGroup(QVBoxLayout* layout) {
+    auto* group = new QGroupBox("Reference", this);
+    group->setObjectName("task7ReferenceGroup");
+    group->setAccessibleName("Reference");
+    auto* form = new QFormLayout(group);
+    reference_ = new QComboBox(group);
+    reference_->setObjectName("task7Reference");
+    reference_->setAccessibleName("Reference surface");
+    reference_->addItems({"FAO Penman-Monteith, alfalfa = 1.3 \u00d7 ET0", "FAO-56 grass ET0",
+                          "ASCE short (ETos)", "ASCE tall (ETrs)"});
+    auto* referenceLabel = new QLabel("Reference", group);
+    referenceLabel->setBuddy(reference_);
+    LabelledField wind = makeField("Wind measured at, m", "task7WindHeight", group);
+    windHeight_ = wind.edit;
+    windHeight_->setMaximumWidth(90);
+    windHeight_->setText("2");
+    form->addRow(referenceLabel, reference_);
+    form->addRow(wind.label, windHeight_);
+    layout->addWidget(group);
 }
 
 void Task7Page::readInto(EstimationSettings& settings) const {
     settings.task7Latitude = latitude_->text().toStdString();
     settings.elevation = elevation_->text().toStdString();
+    settings.reference = static_cast<EtReference>(reference_->currentIndex());
+    settings.windHeight = windHeight_->text().toStdString();
 }
 
 void Task7Page::writeFrom(const EstimationSettings& settings) {
     latitude_->setText(QString::fromStdString(settings.task7Latitude));
     elevation_->setText(QString::fromStdString(settings.elevation));
+    reference_->setCurrentIndex(static_cast<int>(settings.reference));
+    windHeight_->setText(QString::fromStdString(settings.windHeight));
 }
 
 } // namespace climora
