@@ -90,7 +90,7 @@ std::optional<std::filesystem::path> exportLayout(const KeptRun& run,
         lines = apsim ? apsimWeatherLines(run.days, run.station)
                       : dssatWeatherLines(run.days, run.station, run.title);
     } catch (const LayoutRefused& refused) {
-        messenger.error(refused.what());
+        messenger.reportError(refused.what());
         return std::nullopt;
     }
     writeLayoutFile(target, lines);
