@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
@@ -15,6 +16,7 @@ Task7Page::Task7Page(QWidget* parent) : EstimationPage(parent) {
     setObjectName("task7");
     setAccessibleName("Estimate alfalfa-referenced ETr usingFAO Penman-Monteith method");
     auto* layout = new QVBoxLayout(this);
+    layout->setSpacing(4); // the reference and wind lines fit a 700-pixel window
     addRequirements(layout, "Estimation of reference ET by FAO Penman-Monteith method requires:",
                     {"Solar radiation", "Maximum and minimum temperature",
                      "Relative humidity of the air", "Wind speed"},
@@ -32,31 +34,44 @@ Task7Page::Task7Page(QWidget* parent) : EstimationPage(parent) {
     elevation_->setMaximumWidth(90);
     form->addRow(latitude.label, latitude_);
     form->addRow(elevation.label, elevation_);
+    addWindHeight(layout);
+    addReferenceChoice(layout);
     layout->addWidget(group);
-    addReferenceGroup(layout);
     layout->addStretch(1);
 }
 
-// The reference and the wind's height; the first item is the default method.
-void Task7Page::addReferenceGroup(QVBoxLayout* layout) {
-    auto* group = new QGroupBox("Reference", this);
-    group->setObjectName("task7ReferenceGroup");
-    group->setAccessibleName("Reference");
-    auto* form = new QFormLayout(group);
-    reference_ = new QComboBox(group);
+// "Wind speed, measured at [2] m" on the requirement's own line.
+void Task7Page::addWindHeight(QVBoxLayout* layout) {
+    auto* windSpeed = findChild<QLabel*>("task7Requirement4");
+    int index = layout->indexOf(windSpeed);
+    layout->removeWidget(windSpeed);
+    LabelledField wind = makeField("measured at", "task7WindHeight", this);
+    wind.edit->setAccessibleName("Wind measured at, m");
+    windHeight_ = wind.edit;
+    windHeight_->setText("2");
+    windHeight_->setMaximumWidth(50);
+    auto* metres = new QLabel("m", this);
+    metres->setObjectName("task7WindHeightUnit");
+    metres->setAccessibleName("m");
+    auto* line = new QHBoxLayout;
+    line->addWidget(windSpeed);
+    line->addWidget(wind.label);
+    line->addWidget(windHeight_);
+    line->addWidget(metres);
+    line->addStretch(1);
+    layout->insertLayout(index, line);
+}
+
+// The reference surface, a line of its own so that its items show whole;
+// the first item is the default method.
+void Task7Page::addReferenceChoice(QVBoxLayout* layout) {
+    reference_ = new QComboBox(this);
     reference_->setObjectName("task7Reference");
-    reference_->setAccessibleName("Reference surface");
+    reference_->setAccessibleName("Reference");
     reference_->addItems({"FAO Penman-Monteith, alfalfa = 1.3 \u00d7 ET0", "FAO-56 grass ET0",
                           "ASCE short (ETos)", "ASCE tall (ETrs)"});
-    auto* referenceLabel = new QLabel("Reference", group);
-    referenceLabel->setBuddy(reference_);
-    LabelledField wind = makeField("Wind measured at, m", "task7WindHeight", group);
-    windHeight_ = wind.edit;
-    windHeight_->setMaximumWidth(90);
-    windHeight_->setText("2");
-    form->addRow(referenceLabel, reference_);
-    form->addRow(wind.label, windHeight_);
-    layout->addWidget(group);
+    reference_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    layout->addWidget(reference_);
 }
 
 void Task7Page::readInto(EstimationSettings& settings) const {

@@ -20,7 +20,8 @@ class Task7Page : public EstimationPage {
     QLineEdit* latitudeBox() const { return latitude_; }
 
   private:
-    void addReferenceGroup(QVBoxLayout* layout);
+    void addWindHeight(QVBoxLayout* layout);
+    void addReferenceChoice(QVBoxLayout* layout);
 
     QLineEdit* latitude_;
     QLineEdit* elevation_;

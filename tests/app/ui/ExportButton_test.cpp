@@ -15,6 +15,7 @@
 #include "testing/TempFolder.h"
 #include "testing/ui/Screenshot.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -83,7 +84,7 @@ TEST_F(ExportButton, WritesTheRunsDaysUntilThePanelIsEdited) {
     std::vector<std::string> lines = readTextLines(folder / "fallon.WTH");
     ASSERT_GE(lines.size(), 6u);
     EXPECT_EQ(lines[0], "$WEATHER DATA : fallon-flags.txt");
-    EXPECT_EQ(lines[3], "  FALL   39.458 -118.774  1208   2.1   2.2   2.0   2.0");
+    EXPECT_EQ(lines[3], "  FALL   39.458 -118.774  1208   1.0   0.0   2.0   2.0");
     EXPECT_EQ(lines[5], "2015001   9.4  -0.2 -17.7   0.0");
 
     window.outputGroup()->panel()->appendPlainText("edited");
@@ -91,6 +92,7 @@ TEST_F(ExportButton, WritesTheRunsDaysUntilThePanelIsEdited) {
     EXPECT_EQ(button->toolTip(), "Process a file with task 1 first.");
     EXPECT_EQ(messenger.events(), (std::vector<std::string>{"tone: exclamation"}));
 
+    window.findChild<QAbstractButton*>("dismissNotesButton")->click();
     window.resize(1024, 700);
     window.show();
     window.taskGroup()->selectTask(7);
