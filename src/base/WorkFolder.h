@@ -38,6 +38,7 @@ inline constexpr std::string_view output = "Output.~";             // the rows a
 inline constexpr std::string_view estimates = "Out.~";             // one estimate per data row
 inline constexpr std::string_view rows = "Rows.~";                 // the checkup's recorded values
 inline constexpr std::string_view report = "Report.~";             // the missing-value report
+inline constexpr std::string_view layout = "Layout.~";             // a crop model's weather file
 inline constexpr std::string_view templateList = "TemplateList.~"; // the new list, first
 inline constexpr std::string_view cleanDataMarker = "DSMA1.~"; // the explanation not wanted again
 } // namespace temporary

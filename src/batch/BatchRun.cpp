@@ -4,6 +4,7 @@
 #include "base/TextFile.h"
 #include "base/WorkFolder.h"
 #include "batch/InterruptCleanup.h"
+#include "batch/LayoutOptions.h"
 #include "batch/OutputTarget.h"
 #include "input/ColumnSuggestion.h"
 #include "input/Task.h"
@@ -65,6 +66,14 @@ Options:
   --pan 1..5               task 6 (default 1)
   --fetch TEXT             task 6 (default 1000)
   --elevation Z            task 7
+  --reference R            task 7: alfalfa (default: 1.3 x the FAO grass ET0), grass
+                           (FAO-56 ET0), etos or etrs (ASCE standardized short or tall)
+  --wind-height Z          the wind's measurement height in m (default 2; above 0.5): task 7
+                           brings the wind to 2 m; dssat and apsim files state it
+  --format F               agrovia (default), dssat (.WTH) or apsim (.met): the layout
+                           written, for task 1 and tasks 4-7 when converting
+  --station CODE           the 4-letter station code of a dssat file (default: the input
+                           name's first 4 letters, else CLIM)
   --site LAT,LON,ELEV      tasks 1 and 6: the site line's values as the "Site coordinate"
                            dialog would write them (south and east already negative; the
                            dialog's 66-degree rule applies). Without it no site line is
@@ -121,6 +130,7 @@ struct BatchOptions {
     std::optional<std::string> outputFile;
     std::optional<std::string> templateName;
     std::optional<fs::path> workFolder;
+    LayoutOptions layout;
     bool rowsGiven = false;
     bool columnsGiven = false;
     bool columnsAuto = false;
@@ -240,6 +250,13 @@ void applyOption(const std::string& option, Arguments& args, BatchOptions& optio
     ProcessRequest& request = options.request;
     if (applyPageOption(option, args, request.estimation))
         return;
+    if (isLayoutOption(option)) {
+        const std::string& value = args.value(option);
+        std::string refusal = *applyLayoutOption(option, value, options.layout, request.estimation);
+        if (!refusal.empty())
+            throw UsageError(refusal);
+        return;
+    }
     if (option == "--rows") {
         request.rowsText = rowsOption(args.value(option));
         options.rowsGiven = true;
@@ -305,6 +322,10 @@ BatchOptions parseArguments(const std::vector<std::string>& arguments) {
     options.request.convertChecked =
         options.request.convertChecked && options.request.convertEnabled;
     checkTaskOptions(options);
+    std::string refusal =
+        layoutTaskRefusal(options.layout, options.request.task, options.request.convertChecked);
+    if (!refusal.empty())
+        throw UsageError(refusal);
     return options;
 }
 
@@ -457,6 +478,7 @@ int runBatch(BatchOptions& options, std::FILE* out, std::FILE* err) {
     work.deleteTemporaries();
     TemporariesCleanup cleanup{work};
     ProcessRequest& request = options.request;
+    request.keepDays = options.layout.format != OutputFormat::Agrovia;
     request.inputName = options.input.filename().string();
     fs::path input = options.input;
     request.saveInput = [input](const fs::path& to) { copyInputFile(input, to); };
@@ -469,6 +491,8 @@ int runBatch(BatchOptions& options, std::FILE* out, std::FILE* err) {
             printNote(note, err);
     if (outcome.next == NextStep::SiteCoordinate && site)
         panel.insertLine(1, siteLine(*site));
+    if (options.layout.format != OutputFormat::Agrovia && outcome.end == RunEnd::Completed)
+        loadLayout(panel, work, options.layout, keptRunOf(request, std::move(outcome.days), site));
     writeOutput(panel, output, out);
     if (outcome.next == NextStep::Update)
         return updateFromPanel(panel, *options.updateFile, messenger, options.notes, err);

@@ -2,6 +2,10 @@
 
 #include "pipeline/TaskContext.h"
 
+#include <optional>
+#include <string>
+#include <string_view>
+
 namespace climora {
 
 // The four estimating tasks. Each reads its page's settings, checks them,
@@ -14,8 +18,17 @@ void estimateSolarFromTemp(TaskContext& context);
 void estimateSolarFromSunShineHr(TaskContext& context);
 // Task 6: reference ET from pan evaporation.
 void ET_from_Evap(TaskContext& context);
-// Task 7: alfalfa-referenced ET by FAO Penman-Monteith.
+// Task 7: reference ET by Penman-Monteith; by default the alfalfa reference
+// as 1.3 x the FAO grass ET0, else the chosen published reference. The wind
+// is brought to 2 m when measured at another height.
 void ET_by_PM(TaskContext& context);
+
+// The method a task 7 description names for a reference.
+std::string referenceMethodText(EtReference reference);
+// A wind measurement height in metres: a number above 0.5, else nothing.
+std::optional<double> windHeightOf(std::string_view text);
+inline constexpr const char* windHeightText =
+    "The wind measurement height must be a number of metres above 0.5.";
 
 // Degrees Celsius from a temperature in the unit of the T-max column: "oC"
 // as it is, anything else taken as degrees Fahrenheit.

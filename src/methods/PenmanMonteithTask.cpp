@@ -1,10 +1,14 @@
+#include "base/NumberText.h"
 #include "input/SiteLimits.h"
 #include "methods/EstimationRun.h"
 #include "methods/EstimationTasks.h"
 #include "methods/FieldNumbers.h"
 #include "methods/PenmanMonteith.h"
+#include "methods/ReferenceEt.h"
 #include "methods/RowDate.h"
 #include "pipeline/UnitFactors.h"
+
+#include <cmath>
 
 namespace climora {
 
@@ -12,9 +16,10 @@ namespace {
 
 class PenmanMonteithEstimator : public RowEstimator {
   public:
-    PenmanMonteithEstimator(double latitude, double elevation, const ColumnSpec& spec)
+    PenmanMonteithEstimator(double latitude, double elevation, double windHeight,
+                            const ColumnSpec& spec)
         : site_(penmanMonteithSite(elevation)), days_(latitude, angstromConstantsOf(0)),
-          solarFactor_(conversionUnitSolar(spec.unitOf(Solar))),
+          windHeight_(windHeight), solarFactor_(conversionUnitSolar(spec.unitOf(Solar))),
           windFactor_(conversionUnitWS(spec.unitOf(WndSpd))), celsius_(spec.unitOf(TMax) == "oC") {}
 
     double estimate(const WeatherRecord& record, std::string& failure) override {
@@ -27,6 +32,8 @@ class PenmanMonteithEstimator : public RowEstimator {
         PenmanMonteithWeather weather;
         weather.rs = record.value(Solar) * solarFactor_;
         weather.windSpeed = record.value(WndSpd) * windFactor_;
+        if (windHeight_ != 2)
+            weather.windSpeed = windAtTwoMetres(weather.windSpeed, windHeight_);
         weather.tMax = celsiusFrom(record.value(TMax), celsius_);
         weather.tMin = celsiusFrom(record.value(TMin), celsius_);
         weather.relativeHumidity = record.value(RelHum);
@@ -39,12 +46,81 @@ class PenmanMonteithEstimator : public RowEstimator {
   private:
     PenmanMonteithSite site_;
     DayGeometryCache days_;
+    double windHeight_;
+    double solarFactor_;
+    double windFactor_;
+    bool celsius_;
+};
+
+// The published daily references, humidity from the mean relative humidity.
+class ReferenceEstimator : public RowEstimator {
+  public:
+    ReferenceEstimator(EtReference reference, ReferenceSite site, double windHeight,
+                       const ColumnSpec& spec)
+        : reference_(reference), site_(site), windHeight_(windHeight),
+          solarFactor_(conversionUnitSolar(spec.unitOf(Solar))),
+          windFactor_(conversionUnitWS(spec.unitOf(WndSpd))), celsius_(spec.unitOf(TMax) == "oC") {}
+
+    double estimate(const WeatherRecord& record, std::string& failure) override {
+        std::optional<int> dayOfYear = rowDayOfYear(record);
+        if (!dayOfYear) {
+            failure = dateMissingText;
+            return 0;
+        }
+        ReferenceWeather weather;
+        weather.solar = record.value(Solar) * solarFactor_;
+        weather.maxTemperature = celsiusFrom(record.value(TMax), celsius_);
+        weather.minTemperature = celsiusFrom(record.value(TMin), celsius_);
+        weather.windSpeed = windAtTwoMetres(record.value(WndSpd) * windFactor_, windHeight_);
+        double saturation =
+            (vapourPressureAt(weather.maxTemperature) + vapourPressureAt(weather.minTemperature)) /
+            2;
+        weather.vapourPressure = record.value(RelHum) / 100 * saturation;
+        return referenceEtDay(surfaceOf(reference_), site_, *dayOfYear, weather).et;
+    }
+    std::string description(bool convert) const override {
+        std::string method = referenceMethodText(reference_);
+        return convert ? "Reference ET estimated by " + method + "."
+                       : "Reference ET (last column, mm) estimated by " + method + ".";
+    }
+
+  private:
+    static ReferenceSurface surfaceOf(EtReference reference) {
+        if (reference == EtReference::AsceShort)
+            return ReferenceSurface::AsceShort;
+        return reference == EtReference::AsceTall ? ReferenceSurface::AsceTall
+                                                  : ReferenceSurface::FaoGrass;
+    }
+
+    EtReference reference_;
+    ReferenceSite site_;
+    double windHeight_;
     double solarFactor_;
     double windFactor_;
     bool celsius_;
 };
 
 } // namespace
+
+std::string referenceMethodText(EtReference reference) {
+    switch (reference) {
+    case EtReference::Grass:
+        return "FAO-56 Penman-Monteith, grass reference ET0";
+    case EtReference::AsceShort:
+        return "ASCE standardized Penman-Monteith, short reference ETos";
+    case EtReference::AsceTall:
+        return "ASCE standardized Penman-Monteith, tall reference ETrs";
+    default:
+        return "FAO Penman-Monteith method";
+    }
+}
+
+std::optional<double> windHeightOf(std::string_view text) {
+    std::optional<double> height = parseNumber(trimBlanks(text));
+    if (!height || !(*height > lowestWindHeight) || !std::isfinite(*height))
+        return std::nullopt;
+    return height;
+}
 
 void ET_by_PM(TaskContext& context) {
     const EstimationSettings& settings = context.settings;
@@ -63,7 +139,20 @@ void ET_by_PM(TaskContext& context) {
         context.state.abort = true;
         return;
     }
-    PenmanMonteithEstimator estimator(latitudeInRadians(latitude), elevation, context.spec);
+    std::optional<double> windHeight = windHeightOf(settings.windHeight);
+    if (!windHeight) {
+        context.messenger.reportError(windHeightText);
+        context.state.abort = true;
+        return;
+    }
+    if (settings.reference != EtReference::Alfalfa) {
+        ReferenceEstimator estimator(settings.reference, {latitude, elevation}, *windHeight,
+                                     context.spec);
+        runEstimation(context, estimator, evapotranspirationEstimate);
+        return;
+    }
+    PenmanMonteithEstimator estimator(latitudeInRadians(latitude), elevation, *windHeight,
+                                      context.spec);
     runEstimation(context, estimator, evapotranspirationEstimate);
 }
 

@@ -113,6 +113,8 @@ bool writeAgroviaRows(TaskContext& context, std::optional<TextLineReader>& estim
             return false;
         appendAgroviaLine(line, record, *dayOfYear, factors);
         output.line(line);
+        if (context.dayConverted)
+            context.dayConverted(record, *dayOfYear);
         context.gauge.step();
     }
     return true;

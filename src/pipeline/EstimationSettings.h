@@ -4,6 +4,10 @@
 
 namespace climora {
 
+// The reference surface of task 7: the alfalfa reference as 1.3 x the FAO
+// Penman-Monteith grass ET0, or one of the published daily references.
+enum class EtReference { Alfalfa, Grass, AsceShort, AsceTall };
+
 // The settings on the pages of the estimating tasks, as the user left them.
 // Number fields are kept as typed; the tasks read them when they start.
 struct EstimationSettings {
@@ -15,6 +19,8 @@ struct EstimationSettings {
     std::string fetch = "1000"; // metres, a whole number; empty means 500
     std::string task7Latitude;
     std::string elevation;
+    EtReference reference = EtReference::Alfalfa;
+    std::string windHeight = "2"; // metres above the ground
 
     bool operator==(const EstimationSettings&) const = default;
 };

@@ -9,6 +9,7 @@
 #include "pipeline/RunState.h"
 #include "pipeline/WeatherRecord.h"
 
+#include <functional>
 #include <string>
 
 namespace climora {
@@ -29,6 +30,9 @@ struct TaskContext {
     OutputPanel& panel;
     // The input-name box's text: the title line when there are no header lines.
     std::string inputName;
+    // Called by the conversion with each converted row and its day of year,
+    // after an estimate has replaced its value; empty when nobody asks.
+    std::function<void(const WeatherRecord&, int)> dayConverted;
 };
 
 } // namespace climora

@@ -1,6 +1,7 @@
 #include "process/ProcessRun.h"
 
 #include "base/NumberText.h"
+#include "formats/ConvertedDay.h"
 #include "input/ColumnSpec.h"
 #include "input/Task.h"
 #include "notes/RunNotes.h"
@@ -110,9 +111,14 @@ ProcessOutcome runProcess(const ProcessRequest& request, const WorkFolder& work,
     state.rowsBeforeData = rowsBeforeData(request.rowsText);
     ColumnSpec spec;
     TaskContext context{
-        work, state, spec, record, messenger, gauge, request.estimation, panel, request.inputName};
+        work, state, spec, record, messenger, gauge, request.estimation, panel, request.inputName,
+        {}};
 
     ProcessOutcome outcome;
+    if (request.keepDays)
+        context.dayConverted = [&outcome, &spec](const WeatherRecord& row, int dayOfYear) {
+            outcome.days.push_back(dailyWeatherOf(row, dayOfYear, spec));
+        };
     RunNotes notes;
     if (!prepareRun(request, context, notes))
         return outcome;
@@ -129,8 +135,10 @@ ProcessOutcome runProcess(const ProcessRequest& request, const WorkFolder& work,
     }
     DataRows::discardRecording(work);
     outcome.notes = notes.take();
-    if (!completed)
+    if (!completed) {
+        outcome.days.clear();
         return outcome;
+    }
 
     gauge.hide();
     panel.loadFile(work.file(temporary::output));

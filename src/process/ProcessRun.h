@@ -3,6 +3,7 @@
 #include "base/ActivityGauge.h"
 #include "base/Messenger.h"
 #include "base/WorkFolder.h"
+#include "formats/DailyWeather.h"
 #include "input/ColumnSlots.h"
 #include "notes/Note.h"
 #include "pipeline/EstimationSettings.h"
@@ -32,6 +33,8 @@ struct ProcessRequest {
     // The site's latitude when known before the run (tasks 1 and 6 take it
     // from the site line afterwards); only the notes use it.
     std::optional<double> siteLatitude;
+    // Keep the converted days in the outcome (for the crop-model layouts).
+    bool keepDays = false;
 };
 
 enum class RunEnd {
@@ -54,6 +57,9 @@ struct ProcessOutcome {
     // through them (Completed, Checked), on the data lines of any run that
     // got past the extraction. Never part of the output.
     std::vector<Note> notes;
+    // With keepDays, the days of a completed conversion in the units of the
+    // crop-model layouts; empty otherwise.
+    std::vector<DailyWeather> days;
 };
 
 // "Step 4: Process": one run from the validation of the window to the

@@ -27,6 +27,7 @@ ProcessRequest MainWindow::processRequest() const {
     request.convertChecked = taskGroup_->convertChecked();
     request.missingValues = missingGroup_->settings();
     taskGroup_->readEstimationSettings(request.estimation);
+    request.keepDays = keepsDays(request);
     request.saveInput = [lines = inputGroup_->panelLines()](const std::filesystem::path& file) {
         writeTextLines(file, lines);
     };
@@ -35,13 +36,15 @@ ProcessRequest MainWindow::processRequest() const {
 
 void MainWindow::process() {
     ProcessOutcome outcome;
+    ProcessRequest request;
     showNotes({});
     keepRunNotes({}, 0);
     std::size_t inputHash = inputPanelHash();
-    bool finished = runCommand(messenger_, [this, &outcome] {
+    bool finished = runCommand(messenger_, [this, &outcome, &request] {
         try {
-            outcome = runProcess(processRequest(), *frame_.workFolder, messenger_,
-                                 taskGroup_->gauge(), outputGroup_->runPanel());
+            request = processRequest();
+            outcome = runProcess(request, *frame_.workFolder, messenger_, taskGroup_->gauge(),
+                                 outputGroup_->runPanel());
         } catch (const UnreadableNumber& unreadable) {
             // The place shows in the strip while the error box is up.
             showNotes({locationNote(unreadable.place())});
@@ -55,9 +58,15 @@ void MainWindow::process() {
     if (!finished || outcome.end != RunEnd::Completed)
         return;
     taskGroup_->showDone();
+    if (request.keepDays)
+        outputGroup_->keepRun(keptRunOf(request, std::move(outcome.days), std::nullopt));
     if (outcome.next == NextStep::SiteCoordinate) {
-        askForLatValueAndInsert(this, messenger_, [this](const std::string& line) {
+        askForLatValueAndInsert(this, messenger_, [this, request](const std::string& line) {
+            std::optional<KeptRun> kept = outputGroup_->keptRun();
             outputGroup_->runPanel().insertLine(1, line);
+            if (kept) // the site line's values replace the page's
+                outputGroup_->keepRun(
+                    keptRunOf(request, std::move(kept->days), siteValuesOfLine(line)));
         });
     } else if (outcome.next == NextStep::Update) {
         runCommand(messenger_, [this] { outputGroup_->updateWeatherFile(2); });

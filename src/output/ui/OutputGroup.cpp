@@ -41,8 +41,11 @@ OutputGroup::OutputGroup(FrameState& frame, Messenger& messenger, FileDialogs& d
                                           tr("Update an existing Agrovia weather"));
     QPushButton* chartButton =
         addButton("chartButton", tr("Chart"), tr("Show the output's weather series as charts"));
-    for (QPushButton* button : {saveButton, excelButton, loadBackButton, updateButton, chartButton})
+    exportButton_ = addButton("exportButton", tr("Export..."), QString());
+    for (QPushButton* button :
+         {saveButton, excelButton, loadBackButton, updateButton, chartButton, exportButton_})
         buttons->addWidget(button);
+    dropKeptRun();
     buttons->addStretch();
 
     auto* layout = new QVBoxLayout(this);
@@ -55,6 +58,9 @@ OutputGroup::OutputGroup(FrameState& frame, Messenger& messenger, FileDialogs& d
     connect(loadBackButton, &QPushButton::clicked, this, [this] { loadBack(); });
     connect(updateButton, &QPushButton::clicked, this, &OutputGroup::updateRequested);
     connect(chartButton, &QPushButton::clicked, this, &OutputGroup::chartRequested);
+    connect(exportButton_, &QPushButton::clicked, this,
+            [this] { guarded([this] { exportKeptRun(); }); });
+    connect(memo2_, &QPlainTextEdit::textChanged, this, &OutputGroup::dropKeptRun);
 }
 
 QPushButton* OutputGroup::addButton(const char* objectName, const QString& caption,
@@ -106,6 +112,23 @@ void OutputGroup::loadBack() {
         lines << QString::fromStdString(line);
     clearOutput();
     emit loadBackRequested(QString::fromStdString(loaded.inputName), lines);
+}
+
+void OutputGroup::keepRun(KeptRun run) {
+    kept_ = std::move(run);
+    exportButton_->setEnabled(true);
+    exportButton_->setToolTip(tr("Write the last run's days as a DSSAT or APSIM weather file"));
+}
+
+void OutputGroup::dropKeptRun() {
+    kept_.reset();
+    exportButton_->setEnabled(false);
+    exportButton_->setToolTip(exportUnavailableText);
+}
+
+void OutputGroup::exportKeptRun() {
+    if (kept_)
+        exportLayout(*kept_, frame_.defaultInputFolder, dialogs_, messenger_);
 }
 
 void OutputGroup::MemoPanel::loadFile(const std::filesystem::path& file) {

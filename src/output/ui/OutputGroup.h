@@ -4,6 +4,7 @@
 #include "base/FrameState.h"
 #include "base/Messenger.h"
 #include "output/DesktopOpener.h"
+#include "output/ExportLayout.h"
 #include "pipeline/OutputPanel.h"
 #include "pipeline/WeatherFileUpdate.h"
 
@@ -11,6 +12,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -43,6 +45,11 @@ class OutputGroup : public QGroupBox {
     // the end of a task 2 run.
     UpdateOutcome updateWeatherFile(int task);
 
+    // The days of the conversion now in the panel, for "Export...": kept
+    // until the panel changes, and the button enabled while they are.
+    void keepRun(KeptRun run);
+    const std::optional<KeptRun>& keptRun() const { return kept_; }
+
   signals:
     // "Load back to input panel": the main window puts the lines into the
     // input panel and the name into the input-name box; the output panel is
@@ -74,6 +81,8 @@ class OutputGroup : public QGroupBox {
     void save();
     void loadInSpreadsheet();
     void loadBack();
+    void exportKeptRun();
+    void dropKeptRun();
     // Runs a command, reporting an unexpected failure in an error box.
     void guarded(const std::function<void()>& command);
 
@@ -83,6 +92,8 @@ class OutputGroup : public QGroupBox {
     DesktopOpener& opener_;
     std::function<std::string()> inputName_;
     QPlainTextEdit* memo2_;
+    QPushButton* exportButton_ = nullptr;
+    std::optional<KeptRun> kept_;
     MemoPanel runPanel_{*this};
 };
 

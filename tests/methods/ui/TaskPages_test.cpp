@@ -28,6 +28,8 @@ EstimationSettings changedSettings() {
     settings.fetch = " 250";
     settings.task7Latitude = "40.8";
     settings.elevation = "1200";
+    settings.reference = EtReference::AsceShort;
+    settings.windHeight = "10";
     return settings;
 }
 
@@ -80,6 +82,8 @@ TEST(TaskPages, FreshPagesReadTheDefaults) {
     EstimationSettings read;
     read.solarRegion = read.climateZone = read.panKind = 0;
     read.fetch.clear();
+    read.reference = EtReference::AsceTall;
+    read.windHeight.clear();
     Task4Page().readInto(read);
     Task5Page().readInto(read);
     Task6Page().readInto(read);
@@ -107,6 +111,8 @@ TEST(TaskPages, EachPageRoundTripsItsOwnSettings) {
     EstimationSettings seven = roundTrip<Task7Page>(changed);
     EXPECT_EQ(seven.task7Latitude, "40.8");
     EXPECT_EQ(seven.elevation, "1200");
+    EXPECT_EQ(seven.reference, EtReference::AsceShort);
+    EXPECT_EQ(seven.windHeight, "10");
     EXPECT_EQ(seven.panKind, defaults.panKind);
 }
 
