@@ -13,21 +13,26 @@ namespace fs = std::filesystem;
 namespace climora {
 namespace {
 
-[[noreturn]] void cannotOpen(const fs::path& input, int error) {
-    throw FileError("Cannot open file \"" + input.string() + "\": " + std::strerror(error));
+[[noreturn]] void cannotOpen(const fs::path& input, const std::string& reason) {
+    throw FileError("Cannot open file \"" + input.string() + "\": " + reason);
 }
 
 } // namespace
 
+// A FIFO or device is not opened here: opening and closing a pipe's reading
+// end could end its writer. The run reads its input more than once.
 void checkInputFile(const fs::path& input) {
+    struct stat status = {};
+    if (stat(input.c_str(), &status) != 0)
+        cannotOpen(input, std::strerror(errno));
+    if (S_ISDIR(status.st_mode))
+        cannotOpen(input, std::strerror(EISDIR));
+    if (!S_ISREG(status.st_mode))
+        cannotOpen(input, "not a regular file (\"-\" reads standard input)");
     int descriptor = open(input.c_str(), O_RDONLY | O_CLOEXEC);
     if (descriptor < 0)
-        cannotOpen(input, errno);
-    struct stat status = {};
-    bool isFolder = fstat(descriptor, &status) == 0 && S_ISDIR(status.st_mode);
+        cannotOpen(input, std::strerror(errno));
     close(descriptor);
-    if (isFolder)
-        cannotOpen(input, EISDIR);
 }
 
 void copyStandardInput(std::FILE* in, const fs::path& file) {

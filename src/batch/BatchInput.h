@@ -6,7 +6,8 @@
 namespace climora {
 
 // Throws FileError "Cannot open file "NAME": REASON" (the system's reason,
-// "Is a directory" for a folder) unless INPUT can be opened for reading.
+// "Is a directory" for a folder) unless INPUT is a regular file that can be
+// opened for reading.
 void checkInputFile(const std::filesystem::path& input);
 
 // Copies everything `in` holds to FILE, byte for byte (the run then reads

@@ -512,10 +512,11 @@ int runBatch(BatchOptions& options, std::FILE* in, std::FILE* out, std::FILE* er
 
 // Several INPUT files, or --output-dir: one run per file, each in its own
 // process; a --template is checked (and the user's work folder prepared)
-// once, before any of them.
+// once, before any of them. The runs are the climora-batch beside this
+// program, also when that is a test calling runBatchCommand in-process.
 int runNetwork(BatchOptions& options, std::FILE* err) {
     StationNetwork network{
-        fs::read_symlink("/proc/self/exe"),
+        runningProgramFolder() / "climora-batch",
         options.sharedArgs,
         options.inputs,
         *options.network.outputDir,

@@ -125,7 +125,8 @@ class Runner {
         std::ifstream messages(messagesOf(file));
         std::size_t notes = 0;
         for (std::string line; std::getline(messages, line);) {
-            bool isNote = line.starts_with("note: ");
+            // The --columns auto suggestion is printed also with --no-notes.
+            bool isNote = line.starts_with("note: ") && !line.starts_with("note: suggested ");
             notes += isNote ? 1 : 0;
             if (!isNote || network_.notes)
                 std::fprintf(err_, "%s\n", line.c_str());

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <regex>
+#include <sys/stat.h>
 
 namespace fs = std::filesystem;
 using climora::testing::BatchRun;
@@ -63,6 +64,7 @@ TEST_F(BatchConventions, InformationOptionsPrintAndEndTheCall) {
 }
 
 TEST_F(BatchConventions, RefusalsSayWhyBeforeAnyWork) {
+    ASSERT_EQ(mkfifo((dir / "pipe").c_str(), 0600), 0);
     fs::create_directories(dir / "stations");
     fs::create_directories(dir / "a");
     fs::create_directories(dir / "b");
@@ -79,6 +81,9 @@ TEST_F(BatchConventions, RefusalsSayWhyBeforeAnyWork) {
          "",
          "error: Cannot open file \"missing.txt\": No such file or directory\n"},
         {{"stations"}, "", "error: Cannot open file \"stations\": Is a directory\n"},
+        {{"pipe"},
+         "",
+         "error: Cannot open file \"pipe\": not a regular file (\"-\" reads standard input)\n"},
         {{"--", "--yes"}, "", "error: Cannot open file \"--yes\": No such file or directory\n"},
         {{"-"}, "", "error: The standard input is empty.\n"},
         {{"-"},
