@@ -9,6 +9,7 @@ packages=(
     libgtest-dev libgmock-dev
     xvfb xauth fonts-dejavu-core
     appstream desktop-file-utils help2man shared-mime-info
+    parallel
     clang-format
 )
 

@@ -3,9 +3,13 @@
 #include "base/NumberText.h"
 #include "base/TextFile.h"
 #include "base/WorkFolder.h"
+#include "batch/BatchArguments.h"
+#include "batch/BatchInput.h"
 #include "batch/InterruptCleanup.h"
 #include "batch/LayoutOptions.h"
 #include "batch/OutputTarget.h"
+#include "batch/PrivateWorkFolder.h"
+#include "batch/StationNetwork.h"
 #include "input/ColumnSuggestion.h"
 #include "input/Task.h"
 #include "input/Variables.h"
@@ -18,23 +22,35 @@
 #include "process/TaskDispatch.h"
 #include "templates/TemplateStore.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace fs = std::filesystem;
 namespace climora {
 namespace {
 
+// The window's refusal of a file that is not text, word for word.
+constexpr const char* notATextFileMessage =
+    "The file can't be opened because it is not a text file";
+
 constexpr const char* usageText =
     R"(Usage: climora-batch [options] INPUT
+       climora-batch [options] --output-dir DIR [-j N] INPUT...
 
 Performs one Process run on the weather file INPUT, as the "Step 4: Process"
 button does with the same settings, and prints the output panel's final text.
+INPUT "-" reads standard input. With --output-dir each INPUT is run on its
+own and written to DIR.
+
+An option's value follows it or is joined by "=" (--rows=3); "--" ends the
+options (what follows is INPUT even when it starts with "-").
 
 Options:
   --template NAME          apply the named data template (rows and columns) first, as
@@ -86,7 +102,14 @@ Options:
                            replaced once the text is complete; a device or FIFO is written
                            straight into. A read-only FILE is refused before the run.
   --no-notes               leave out the "note:" lines
-  --help                   show this text
+  --output-dir DIR         run every INPUT on its own, in its own private work folder,
+                           writing DIR/BASE.wth (BASE: the INPUT's name without its
+                           extension); DIR is created when missing. Not with -o,
+                           --update or --workfolder.
+  -j N                     with --output-dir: run N files at a time (default: the
+                           number of processor cores)
+  -h, --help               show this text
+  --version                show the version
 
 Output: the output panel's final text, every line ended by CR LF, in UTF-8;
 also when the run stops with a report in the panel (missing values,
@@ -116,15 +139,39 @@ file failed (the file as it was).
 Without --workfolder the run works in a private temporary work folder,
 removed afterwards, also when SIGINT, SIGTERM or SIGHUP ends the run (exit
 status 128 + the signal's number).
-)";
 
-struct UsageError : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
+With --output-dir each file's messages go to standard error followed by its
+summary line "NAME<TAB>ROWS<TAB>STATUS", ROWS being the lines written to its
+output and STATUS done (0), stopped (1), failed (2) or interrupted (128 +
+the signal's number), then "<TAB>N notes" when the run made notes. A count
+line ends the run, whose exit status is the worst of the files'. Progress is
+shown on standard error when it is a terminal.
+
+Examples:
+  Convert an AgriMet station download (one header line) to the Agrovia
+  layout, with its site line:
+    climora-batch --rows 1 --columns Year,Month,Day,T-min:oF,T-max:oF,Solar:Langley \
+        --site 39.4575,118.7739,1208.5 -o FALN.wth FALN_Agrimet_daily_raw_2015.csv
+
+  Update that weather file with the days a later download adds (answering
+  Yes to the questions the update asks):
+    climora-batch --task 2 --rows 1 --yes \
+        --columns Year,Month,Day,T-min:oF,T-max:oF,Solar:Langley \
+        --update FALN.wth FALN_Agrimet_daily_raw_2015.csv
+
+  Penman-Monteith reference evapotranspiration (task 7) appended as the last
+  column instead of converting:
+    climora-batch --task 7 --latitude 39.46 --elevation 1208 --no-convert --rows 1 \
+        --columns Year,Month,Day,T-min:oF,T-max:oF,Solar:Langley,,WndSpd:mile/hr \
+        -o FALN-et.txt FALN_Agrimet_daily_raw_2015.csv
+)";
 
 struct BatchOptions {
     ProcessRequest request;
     fs::path input;
+    std::vector<fs::path> inputs;
+    NetworkOptions network;
+    std::vector<std::string> sharedArgs; // what every file of a network gets
     std::optional<std::string> site;
     std::optional<std::string> updateFile;
     std::optional<std::string> outputFile;
@@ -136,6 +183,7 @@ struct BatchOptions {
     bool columnsAuto = false;
     bool yes = false;
     bool help = false;
+    bool version = false;
     bool notes = true;
 };
 
@@ -202,26 +250,10 @@ void checkTaskOptions(const BatchOptions& options) {
         throw UsageError("task 2 needs --update FILE");
 }
 
-class Arguments {
-  public:
-    explicit Arguments(const std::vector<std::string>& args) : args_(args) {}
-    bool more() const { return next_ < args_.size(); }
-    const std::string& take() { return args_[next_++]; }
-    const std::string& value(const std::string& option) {
-        if (!more())
-            throw UsageError(option + " needs a value");
-        return take();
-    }
-
-  private:
-    std::vector<std::string> args_;
-    std::size_t next_ = 0;
-};
-
 // The settings on the pages of the estimating tasks; false for other options.
 bool applyPageOption(const std::string& option, Arguments& args, EstimationSettings& estimation) {
     if (option == "--latitude") {
-        const std::string& latitude = args.value(option);
+        std::string latitude = args.value(option);
         estimation.task4Latitude = estimation.task5Latitude = estimation.task7Latitude = latitude;
     } else if (option == "--region") {
         estimation.solarRegion = parseChoice(option, args.value(option), 1, 3);
@@ -261,7 +293,7 @@ void applyOption(const std::string& option, Arguments& args, BatchOptions& optio
         request.rowsText = rowsOption(args.value(option));
         options.rowsGiven = true;
     } else if (option == "--columns") {
-        const std::string& columns = args.value(option);
+        std::string columns = args.value(option);
         options.columnsAuto = columns == "auto";
         if (!options.columnsAuto)
             request.columnSlots = parseColumns(columns);
@@ -294,29 +326,52 @@ void applyOption(const std::string& option, Arguments& args, BatchOptions& optio
         throw UsageError("unknown option " + option);
 }
 
+// With several INPUT files each file gets its own output and work folder.
+void checkNetworkOptions(const BatchOptions& options) {
+    if (options.inputs.size() > 1 && !options.network.outputDir)
+        throw UsageError("several INPUT files need --output-dir DIR");
+    if (!options.network.outputDir)
+        return;
+    if (options.outputFile)
+        throw UsageError("-o cannot be used with --output-dir or several INPUT files");
+    if (options.updateFile)
+        throw UsageError("--update cannot be used with --output-dir or several INPUT files");
+    if (options.workFolder)
+        throw UsageError("--workfolder cannot be used with --output-dir or several INPUT files");
+}
+
+// Options that end the parsing: the rest of the line is not read.
+bool applyInformationOption(const std::string& option, BatchOptions& options) {
+    options.help = option == "--help" || option == "-h";
+    options.version = option == "--version";
+    return options.help || options.version;
+}
+
 BatchOptions parseArguments(const std::vector<std::string>& arguments) {
     BatchOptions options;
     options.request.task = 1;
     options.request.convertChecked = true;
     Arguments args(arguments);
-    std::optional<std::string> input;
     while (args.more()) {
-        const std::string& arg = args.take();
-        if (arg == "--help") {
-            options.help = true;
+        std::size_t start = args.position();
+        Arguments::Item item = args.take();
+        if (!item.isOption) {
+            options.inputs.push_back(item.text);
+            continue;
+        }
+        if (applyInformationOption(item.text, options))
             return options;
-        }
-        if (arg.size() > 1 && arg.front() == '-') {
-            applyOption(arg, args, options);
-        } else if (input) {
-            throw UsageError("only one INPUT file may be given");
-        } else {
-            input = arg;
-        }
+        bool ownToTheCall = applyNetworkOption(item.text, args, options.network);
+        if (!ownToTheCall)
+            applyOption(item.text, args, options);
+        args.endOption(item.text);
+        if (!ownToTheCall && item.text != "--no-notes")
+            for (std::string& typed : args.typedSince(start))
+                options.sharedArgs.push_back(std::move(typed));
     }
-    if (!input)
+    if (options.inputs.empty())
         throw UsageError("no INPUT file given");
-    options.input = *input;
+    options.input = options.inputs.front();
     // The task list enables the box for the estimating tasks only.
     options.request.convertEnabled = taskTraits(options.request.task).convertOptional;
     options.request.convertChecked =
@@ -326,32 +381,9 @@ BatchOptions parseArguments(const std::vector<std::string>& arguments) {
         layoutTaskRefusal(options.layout, options.request.task, options.request.convertChecked);
     if (!refusal.empty())
         throw UsageError(refusal);
+    checkNetworkOptions(options);
     return options;
 }
-
-// A work folder of this run alone, removed with everything in it at the end.
-class PrivateWorkFolder {
-  public:
-    PrivateWorkFolder() {
-        std::string pattern = (fs::temp_directory_path() / "climora-batch-XXXXXX").string();
-        if (!mkdtemp(pattern.data()))
-            throw FileError("Cannot create a temporary work folder in " +
-                            fs::temp_directory_path().string());
-        path_ = pattern;
-        InterruptCleanup::removeOnInterrupt(path_);
-    }
-    ~PrivateWorkFolder() {
-        InterruptCleanup::keepOnInterrupt(path_);
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    PrivateWorkFolder(const PrivateWorkFolder&) = delete;
-    PrivateWorkFolder& operator=(const PrivateWorkFolder&) = delete;
-    const fs::path& path() const { return path_; }
-
-  private:
-    fs::path path_;
-};
 
 void copyInputFile(const fs::path& from, const fs::path& to) {
     try {
@@ -362,8 +394,7 @@ void copyInputFile(const fs::path& from, const fs::path& to) {
             writer.line(line);
         writer.close();
     } catch (const NotATextFile&) {
-        // The window's refusal of such a file, word for word.
-        throw NotATextFile("The file can't be opened because it is not a text file");
+        throw NotATextFile(notATextFileMessage);
     }
 }
 
@@ -447,7 +478,19 @@ int updateFromPanel(const StreamedPanel& panel, const std::string& file, Messeng
     return updateExitCode(outcome);
 }
 
-int runBatch(BatchOptions& options, std::FILE* out, std::FILE* err) {
+// INPUT "-": standard input, copied to a private folder first, under the
+// name the output's header line shows.
+void readInput(BatchOptions& options, std::FILE* in, std::optional<PrivateWorkFolder>& copyFolder) {
+    if (options.input != "-") {
+        checkInputFile(options.input);
+        return;
+    }
+    copyFolder.emplace();
+    options.input = copyFolder->path() / "stdin";
+    copyStandardInput(in, options.input);
+}
+
+int runBatch(BatchOptions& options, std::FILE* in, std::FILE* out, std::FILE* err) {
     StderrMessenger messenger(options.yes, err);
     int task = options.request.task;
     if (!isTaskAvailable(task)) {
@@ -459,8 +502,8 @@ int runBatch(BatchOptions& options, std::FILE* out, std::FILE* err) {
         return 2;
     if (site)
         options.request.siteLatitude = site->latitude;
-    if (!fs::is_regular_file(options.input))
-        throw FileError("Cannot open file \"" + options.input.string() + "\".");
+    std::optional<PrivateWorkFolder> inputCopy;
+    readInput(options, in, inputCopy);
     OutputTarget output;
     if (options.outputFile)
         output = outputTargetOf(*options.outputFile);
@@ -499,9 +542,40 @@ int runBatch(BatchOptions& options, std::FILE* out, std::FILE* err) {
     return exitStatusOf(outcome.end);
 }
 
+// Several INPUT files, or --output-dir: one run per file, each in its own
+// process; a --template is checked (and the user's work folder prepared)
+// once, before any of them. The runs are the climora-batch beside this
+// program, also when that is a test calling runBatchCommand in-process.
+int runNetwork(BatchOptions& options, std::FILE* err) {
+    StationNetwork network{
+        runningProgramFolder() / "climora-batch",
+        options.sharedArgs,
+        options.inputs,
+        *options.network.outputDir,
+        layoutExtension(options.layout.format),
+        options.network.jobs.value_or(std::max(1u, std::thread::hardware_concurrency())),
+        options.notes};
+    prepareStationNetwork(network);
+    StderrMessenger messenger(options.yes, err);
+    if (options.templateName && !applyTemplateOption(options, messenger))
+        return 2;
+    return runStationNetwork(network, err);
+}
+
+int runParsed(BatchOptions& options, std::FILE* in, std::FILE* out, std::FILE* err) {
+    if (options.network.outputDir)
+        return runNetwork(options, err);
+    return runBatch(options, in, out, err);
+}
+
 } // namespace
 
 int runBatchCommand(const std::vector<std::string>& args, std::FILE* out, std::FILE* err) {
+    return runBatchCommand(args, stdin, out, err);
+}
+
+int runBatchCommand(const std::vector<std::string>& args, std::FILE* in, std::FILE* out,
+                    std::FILE* err) {
     BatchOptions options;
     try {
         options = parseArguments(args);
@@ -513,8 +587,18 @@ int runBatchCommand(const std::vector<std::string>& args, std::FILE* out, std::F
         std::fputs(usageText, out);
         return 0;
     }
+    if (options.version) {
+        std::fputs("climora-batch " CLIMORA_VERSION "\n", out);
+        return 0;
+    }
     try {
-        return runBatch(options, out, err);
+        return runParsed(options, in, out, err);
+    } catch (const UsageError& e) {
+        std::fprintf(err, "error: %s (see climora-batch --help)\n", e.what());
+        return 2;
+    } catch (const NotATextFile&) {
+        std::fprintf(err, "error: %s\n", notATextFileMessage);
+        return 2;
     } catch (const UnreadableNumber& e) {
         std::fprintf(err, "error: %s\n", e.what());
         if (options.notes)

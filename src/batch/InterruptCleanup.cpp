@@ -20,6 +20,7 @@ constexpr int removalAttempts = 5;
 struct Registry {
     std::mutex mutex;
     std::vector<fs::path> paths;
+    std::vector<pid_t> children;
 };
 
 // Never destroyed: a signal may arrive while static objects are destroyed.
@@ -33,6 +34,8 @@ Registry& registry() {
 [[noreturn]] void removeAndExit(int signal) {
     Registry& paths = registry();
     paths.mutex.lock();
+    for (pid_t child : paths.children)
+        kill(child, signal);
     for (const fs::path& path : paths.paths)
         for (int attempt = 0; attempt < removalAttempts; ++attempt) {
             std::error_code ec;
@@ -72,6 +75,16 @@ void removeOnInterrupt(const fs::path& path) {
 void keepOnInterrupt(const fs::path& path) {
     std::lock_guard lock(registry().mutex);
     std::erase(registry().paths, path);
+}
+
+void forwardOnInterrupt(pid_t child) {
+    std::lock_guard lock(registry().mutex);
+    registry().children.push_back(child);
+}
+
+void stopForwarding(pid_t child) {
+    std::lock_guard lock(registry().mutex);
+    std::erase(registry().children, child);
 }
 
 } // namespace climora::InterruptCleanup

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <sys/types.h>
 
 // Removes the run's private files when SIGINT, SIGTERM or SIGHUP ends it.
 namespace climora::InterruptCleanup {
@@ -14,5 +15,10 @@ void install();
 // Registers a file or folder (removed with its contents) for removal.
 void removeOnInterrupt(const std::filesystem::path& path);
 void keepOnInterrupt(const std::filesystem::path& path);
+
+// A child process that gets the same signal before this process ends, so
+// that it removes its own folders.
+void forwardOnInterrupt(pid_t child);
+void stopForwarding(pid_t child);
 
 } // namespace climora::InterruptCleanup

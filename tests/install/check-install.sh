@@ -23,6 +23,7 @@ expected=(
     share/climora/Option.clx
     share/climora/TemplateList.clx
     share/climora/TemplateSettings.clx
+    share/climora/samples/FALN_Agrimet_daily_raw_2015.csv
     share/applications/io.github.climora.Climora.desktop
     share/icons/hicolor/scalable/apps/io.github.climora.Climora.svg
     share/mime/packages/io.github.climora.Climora.xml

@@ -79,17 +79,19 @@ void separateNotes(BatchRun& run) {
 } // namespace
 
 BatchRun runBatch(const fs::path& folder, const std::vector<std::string>& args,
-                  const fs::path& scratch) {
+                  const fs::path& scratch, const std::string& standardInput) {
     fs::path temp = scratch / "tmp";
     fs::create_directories(temp);
+    writeBytes(scratch / "stdin", standardInput);
+    std::FILE* in = std::fopen((scratch / "stdin").c_str(), "rb");
     std::FILE* out = std::fopen((scratch / "stdout").c_str(), "wb");
     std::FILE* err = std::fopen((scratch / "stderr").c_str(), "wb");
     BatchRun run;
-    if (out && err) {
+    if (in && out && err) {
         RunSurroundings surroundings(folder, temp);
-        run.exitStatus = runBatchCommand(args, out, err);
+        run.exitStatus = runBatchCommand(args, in, out, err);
     }
-    for (std::FILE* file : {out, err})
+    for (std::FILE* file : {in, out, err})
         if (file)
             std::fclose(file);
     run.output = readBytes(scratch / "stdout");

@@ -18,9 +18,9 @@ struct BatchRun {
 
 // Runs climora-batch in-process in `folder` with the arguments, its standard output and
 // error caught in `scratch`, and a private temporary folder there that must be
-// empty again afterwards.
+// empty again afterwards. Standard input holds `standardInput`.
 BatchRun runBatch(const std::filesystem::path& folder, const std::vector<std::string>& args,
-                  const std::filesystem::path& scratch);
+                  const std::filesystem::path& scratch, const std::string& standardInput = {});
 
 // The case folders under `casesFolder`, sorted. A case folder holds the
 // input, "args" (one argument per line, paths relative to the folder),
