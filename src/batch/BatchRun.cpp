@@ -64,7 +64,7 @@ Options:
   --columns SPEC           comma-separated slots 1..12, each VARIABLE or VARIABLE:UNIT;
                            an empty item is a slot with nothing selected.
                            VARIABLE: Ignore Year Month Day DOY Solar T-max T-min Precip
-                                     RelHum WndSpd Soil-T ET PanEvap SunHr SunHr% YYDOY
+                                     RelHum WndSpd Soil-T ET PanEvap SunHr SunHr% YYDOY Dewpoint
                            UNIT: a unit text of that variable's list; RelHum, SunHr and
                                  SunHr% get their single unit automatically
                            auto: suggest them (and the rows, unless --rows is given)

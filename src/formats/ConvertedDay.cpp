@@ -25,6 +25,8 @@ DailyWeather dailyWeatherOf(const WeatherRecord& record, int dayOfYear, const Co
     day.precipitation = record.value(Precip) * conversionUnitForWater(spec.unitOf(Precip));
     if (record.has(RelHum))
         day.relativeHumidity = record.value(RelHum);
+    if (record.has(Dewpoint))
+        day.dewPoint = celsiusOf(record.value(Dewpoint), temperatureScaleOf(spec.unitOf(Dewpoint)));
     if (record.has(WndSpd))
         day.windSpeed = record.value(WndSpd) * conversionUnitWS(spec.unitOf(WndSpd));
     return day;

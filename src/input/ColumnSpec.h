@@ -13,8 +13,8 @@ struct ColumnSpec {
     int columnCount = 0;
     std::array<int, slotCount> variable{};
     std::array<int, slotCount> unitPosition{};
-    // Unit text per measured variable (Solar .. SunHr%), at most 15 characters.
-    std::array<std::string, lastMeasured - firstMeasured + 1> unitTexts{};
+    // Unit text per measured variable (Solar .. Dewpoint), at most 15 characters.
+    std::array<std::string, measuredPlaces> unitTexts{};
 
     const std::string& unitOf(int measuredVariable) const {
         return unitTexts.at(measuredVariable - firstMeasured);

@@ -5,7 +5,7 @@ namespace climora {
 const std::array<std::string_view, variableCount>& variableNames() {
     static const std::array<std::string_view, variableCount> names = {
         "Ignore", "Year",   "Month",  "Day", "DOY",     "Solar", "T-max",  "T-min", "Precip",
-        "RelHum", "WndSpd", "Soil-T", "ET",  "PanEvap", "SunHr", "SunHr%", "YYDOY"};
+        "RelHum", "WndSpd", "Soil-T", "ET",  "PanEvap", "SunHr", "SunHr%", "YYDOY", "Dewpoint"};
     return names;
 }
 
@@ -23,6 +23,7 @@ const std::vector<std::string>& unitsOf(int variable) {
     case TMax:
     case TMin:
     case SoilT:
+    case Dewpoint:
         return temperature;
     case Precip:
     case ET:
@@ -41,7 +42,7 @@ const std::vector<std::string>& unitsOf(int variable) {
 }
 
 bool isMeasured(int variable) {
-    return variable >= firstMeasured && variable <= lastMeasured;
+    return (variable >= firstMeasured && variable <= lastMeasured) || variable == Dewpoint;
 }
 
 bool hasSingleUnit(int variable) {

@@ -27,12 +27,16 @@ enum Variable : int {
     SunHr = 14,
     SunHrPercent = 15,
     YYDOY = 16,
+    // Added after the original list, so stored templates keep their positions.
+    Dewpoint = 17,
 };
 
-inline constexpr int variableCount = 17;
+inline constexpr int variableCount = 18;
 inline constexpr int slotCount = 12;
 inline constexpr int firstMeasured = Solar;
-inline constexpr int lastMeasured = SunHrPercent;
+inline constexpr int lastMeasured = SunHrPercent; // of the original list; Dewpoint too
+// Places for the measured variables' values, Solar .. Dewpoint (YYDOY's unused).
+inline constexpr int measuredPlaces = Dewpoint - firstMeasured + 1;
 
 // The items of a variable box, in list order.
 const std::array<std::string_view, variableCount>& variableNames();

@@ -59,7 +59,8 @@ class ReferenceEstimator : public RowEstimator {
                        const ColumnSpec& spec)
         : reference_(reference), site_(site), windHeight_(windHeight),
           solarFactor_(conversionUnitSolar(spec.unitOf(Solar))),
-          windFactor_(conversionUnitWS(spec.unitOf(WndSpd))), celsius_(spec.unitOf(TMax) == "oC") {}
+          windFactor_(conversionUnitWS(spec.unitOf(WndSpd))), celsius_(spec.unitOf(TMax) == "oC"),
+          dewPointCelsius_(spec.unitOf(Dewpoint) == "oC") {}
 
     double estimate(const WeatherRecord& record, std::string& failure) override {
         std::optional<int> dayOfYear = rowDayOfYear(record);
@@ -72,10 +73,7 @@ class ReferenceEstimator : public RowEstimator {
         weather.maxTemperature = celsiusFrom(record.value(TMax), celsius_);
         weather.minTemperature = celsiusFrom(record.value(TMin), celsius_);
         weather.windSpeed = windAtTwoMetres(record.value(WndSpd) * windFactor_, windHeight_);
-        double saturation =
-            (vapourPressureAt(weather.maxTemperature) + vapourPressureAt(weather.minTemperature)) /
-            2;
-        weather.vapourPressure = record.value(RelHum) / 100 * saturation;
+        weather.vapourPressure = actualVapourPressure(record, weather);
         return referenceEtDay(surfaceOf(reference_), site_, *dayOfYear, weather).et;
     }
     std::string description(bool convert) const override {
@@ -85,6 +83,19 @@ class ReferenceEstimator : public RowEstimator {
     }
 
   private:
+    // From the dew point when the run has a dew-point column, else from the
+    // mean relative humidity and the day's saturation vapour pressure.
+    double actualVapourPressure(const WeatherRecord& record,
+                                const ReferenceWeather& weather) const {
+        if (record.has(Dewpoint))
+            return vapourPressureFromDewPoint(
+                celsiusFrom(record.value(Dewpoint), dewPointCelsius_));
+        double saturation =
+            (vapourPressureAt(weather.maxTemperature) + vapourPressureAt(weather.minTemperature)) /
+            2;
+        return record.value(RelHum) / 100 * saturation;
+    }
+
     static ReferenceSurface surfaceOf(EtReference reference) {
         if (reference == EtReference::AsceShort)
             return ReferenceSurface::AsceShort;
@@ -98,6 +109,7 @@ class ReferenceEstimator : public RowEstimator {
     double solarFactor_;
     double windFactor_;
     bool celsius_;
+    bool dewPointCelsius_;
 };
 
 } // namespace

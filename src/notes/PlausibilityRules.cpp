@@ -15,7 +15,7 @@ namespace {
 // A row's values in MJ/m2/d, oC, mm and m/s.
 struct RowFacts {
     const WeatherRecord& record;
-    double solar, tMax, tMin, precip, wind;
+    double solar, tMax, tMin, precip, wind, dewPoint;
     std::optional<double> clearSky; // MJ/m2/d, when the latitude and date are known
 };
 
@@ -33,6 +33,8 @@ const RowRule rowRules[] = {
      [](const RowFacts& f) { return f.clearSky && f.solar > 1.1 * *f.clearSky; }},
     {Precip, "above 400 mm in a day", [](const RowFacts& f) { return f.precip > 400; }},
     {WndSpd, "above 40 m/s", [](const RowFacts& f) { return f.wind > 40; }},
+    {Dewpoint, "dew point above the day's T-max",
+     [](const RowFacts& f) { return f.record.has(TMax) && f.dewPoint > f.tMax; }},
 };
 
 using Stats = PlausibilityNotes::ColumnStats;
@@ -95,6 +97,8 @@ PlausibilityNotes::PlausibilityNotes(PlausibilityContext context)
       precipFactor_(conversionUnitForWater(context.spec.unitOf(Precip))),
       windFactor_(conversionUnitWS(context.spec.unitOf(WndSpd))),
       fahrenheit_(temperatureScaleOf(context.spec.unitOf(TMax)) == TemperatureScale::Fahrenheit),
+      dewPointFahrenheit_(temperatureScaleOf(context.spec.unitOf(Dewpoint)) ==
+                          TemperatureScale::Fahrenheit),
       rowRuleLines_(std::size(rowRules)) {
     if (context.latitude)
         days_.emplace(latitudeInRadians(*context.latitude), AngstromCoefficients{});
@@ -109,6 +113,7 @@ void PlausibilityNotes::add(const WeatherRecord& r, long line) {
                    celsius(r.value(TMin), fahrenheit_),
                    r.value(Precip) * precipFactor_,
                    r.value(WndSpd) * windFactor_,
+                   celsius(r.value(Dewpoint), dewPointFahrenheit_),
                    std::nullopt};
     if (days_ && r.has(Solar))
         if (std::optional<int> day = rowDayOfYear(r))

@@ -44,12 +44,13 @@ class PlausibilityNotes {
     PlausibilityContext context_;
     double solarFactor_, precipFactor_, windFactor_;
     bool fahrenheit_;
+    bool dewPointFahrenheit_;
     std::optional<DayGeometryCache> days_; // when the latitude is known
     long rows_ = 0;
     long firstLine_ = 0;
     std::vector<long> allLines_;
     std::vector<std::vector<long>> rowRuleLines_;
-    std::array<ColumnStats, lastMeasured - firstMeasured + 1> stats_{};
+    std::array<ColumnStats, measuredPlaces> stats_{};
 };
 
 // "COLUMN n (VARIABLE): " for the last column within the column count that

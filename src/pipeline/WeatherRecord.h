@@ -14,8 +14,8 @@ struct WeatherRecord {
     int month = 0;
     int day = 0;
     int dayOfYear = 0;
-    // Solar .. SunHr%, by variable index minus firstMeasured.
-    std::array<double, lastMeasured - firstMeasured + 1> measured{};
+    // Solar .. Dewpoint, by variable index minus firstMeasured (YYDOY's place unused).
+    std::array<double, measuredPlaces> measured{};
     double ignored = 0;
     // By variable index (Year .. SunHr%); Ignore and YYDOY have no flag.
     std::array<bool, variableCount> present{};

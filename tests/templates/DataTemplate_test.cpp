@@ -69,7 +69,7 @@ TEST(ApplySettingsLines, ReadsRowsAsAnIntegerAndPositionsAcrossLineEnds) {
 }
 
 TEST(ApplySettingsLines, PositionsTheListsLackSelectNothing) {
-    Lines lines = {"0", "17\t-5\t99\t5\t-1\t-1\t-1\t-1\t-1\t-1\t-1\t-1\t",
+    Lines lines = {"0", "18\t-5\t99\t5\t-1\t-1\t-1\t-1\t-1\t-1\t-1\t-1\t",
                    "-1\t-1\t-1\t7\t-1\t-1\t-1\t-1\t-1\t-1\t-1\t-1\t"};
     ColumnSlots slots;
     std::string rows;
