@@ -4,16 +4,16 @@
 //   chart_open [rows ...]      (QT_QPA_PLATFORM=offscreen without a display)
 //
 // Default sizes: 11000 rows (30 years of days) and 1000000 rows.
-#include "testing/ScriptedFileDialogs.h"
-#include "base/FileDialogs.h"
-#include "testing/RecordingMessenger.h"
 #include "app/ui/MainWindow.h"
+#include "base/FileDialogs.h"
 #include "charts/ui/ChartPanelView.h"
 #include "charts/ui/ChartWindow.h"
 #include "input/ui/ColumnSlotsWidget.h"
 #include "input/ui/InputGroup.h"
 #include "input/ui/RowsBox.h"
 #include "output/DesktopOpener.h"
+#include "testing/RecordingMessenger.h"
+#include "testing/ScriptedFileDialogs.h"
 
 #include <QApplication>
 #include <QComboBox>

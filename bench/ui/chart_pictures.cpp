@@ -3,10 +3,8 @@
 // dark palette.
 //
 //   chart_pictures STATION_FILE OUTPUT_FOLDER
-#include "testing/ScriptedFileDialogs.h"
-#include "base/FileDialogs.h"
-#include "testing/RecordingMessenger.h"
 #include "app/ui/MainWindow.h"
+#include "base/FileDialogs.h"
 #include "charts/ui/ChartWindow.h"
 #include "input/ui/ColumnSlotsWidget.h"
 #include "input/ui/InputGroup.h"
@@ -14,6 +12,8 @@
 #include "methods/ui/Task4Page.h"
 #include "output/DesktopOpener.h"
 #include "pipeline/ui/TaskGroup.h"
+#include "testing/RecordingMessenger.h"
+#include "testing/ScriptedFileDialogs.h"
 
 #include <QApplication>
 #include <QComboBox>
