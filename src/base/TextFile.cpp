@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <sys/types.h>
 
 namespace climora {
 namespace {
@@ -71,6 +72,23 @@ std::size_t skipAscii(std::string_view s, std::size_t i) {
     while (i < s.size() && static_cast<unsigned char>(s[i]) < 0x80)
         ++i;
     return i;
+}
+
+// True when every byte is ASCII and none is NUL.
+bool isPlainAscii(std::string_view s) {
+    constexpr std::uint64_t ones = 0x0101010101010101ULL;
+    constexpr std::uint64_t highBits = 0x8080808080808080ULL;
+    std::size_t i = 0;
+    for (; i + 8 <= s.size(); i += 8) {
+        std::uint64_t block;
+        std::memcpy(&block, s.data() + i, 8);
+        if ((block & highBits) || ((block - ones) & ~block & highBits))
+            return false;
+    }
+    for (; i < s.size(); ++i)
+        if (s[i] == '\0' || static_cast<unsigned char>(s[i]) >= 0x80)
+            return false;
+    return true;
 }
 
 bool isValidUtf8(std::string_view s) {
@@ -176,18 +194,26 @@ std::vector<std::string> splitLines(std::string_view text) {
     return lines;
 }
 
+namespace {
+
+std::string readWhole(std::FILE* file, const std::filesystem::path& path) {
+    std::string bytes;
+    std::array<char, 65536> chunk{};
+    std::size_t n;
+    while ((n = std::fread(chunk.data(), 1, chunk.size(), file)) > 0)
+        bytes.append(chunk.data(), n);
+    if (std::ferror(file))
+        throw FileError("Read error on file \"" + path.string() + "\".");
+    return bytes;
+}
+
+} // namespace
+
 std::string readFileBytes(const std::filesystem::path& path) {
     FileHandle file(std::fopen(path.c_str(), "rb"));
     if (!file)
         throw FileError("Cannot open file \"" + path.string() + "\". " + std::strerror(errno));
-    std::string bytes;
-    std::array<char, 65536> chunk{};
-    std::size_t n;
-    while ((n = std::fread(chunk.data(), 1, chunk.size(), file.get())) > 0)
-        bytes.append(chunk.data(), n);
-    if (std::ferror(file.get()))
-        throw FileError("Read error on file \"" + path.string() + "\".");
-    return bytes;
+    return readWhole(file.get(), path);
 }
 
 std::string readText(const std::filesystem::path& path) {
@@ -223,61 +249,71 @@ TextLineReader::TextLineReader(const std::filesystem::path& path, TextSource sou
 }
 
 void TextLineReader::rewind() {
-    bool plainUtf8 = source_ == TextSource::OwnUtf8 || scanIsPlainUtf8();
     std::rewind(file_.get());
     buffer_.clear();
     pos_ = 0;
     dropped_ = 0;
     eof_ = false;
     decoded_ = false;
+    settled_ = source_ == TextSource::OwnUtf8;
     fill();
-    if (plainUtf8) {
-        if (startsWith(buffer_, "\xEF\xBB\xBF"))
+    if (settled_ && !decoded_ && startsWith(buffer_, "\xEF\xBB\xBF"))
+        pos_ = 3;
+}
+
+// The first byte that is not ASCII, or a NUL, settles the encoding for the
+// whole file. Every line handed out before it was ASCII, which each encoding
+// reads alike, so the lines go on from the same place.
+void TextLineReader::settle() {
+    settled_ = true;
+    if (restIsPlainUtf8()) {
+        if (dropped_ == 0 && pos_ == 0 && startsWith(buffer_, "\xEF\xBB\xBF"))
             pos_ = 3;
         return;
     }
-    while (fill()) {
-    }
-    buffer_ = decodeText(buffer_);
-    pos_ = 0;
+    std::uintmax_t consumed = dropped_ + pos_;
+    std::rewind(file_.get());
+    buffer_ = decodeText(readWhole(file_.get(), path_));
+    pos_ = static_cast<std::size_t>(consumed);
+    dropped_ = 0;
+    eof_ = true;
     decoded_ = true;
 }
 
-// True when the file is UTF-8 (with or without a byte-order mark) without
-// NUL bytes, so that its lines can be handed out as they are read.
-bool TextLineReader::scanIsPlainUtf8() {
-    std::rewind(file_.get());
-    std::string data;
-    std::size_t carried = 0; // an incomplete character from the previous chunk
-    bool first = true;
-    while (true) {
-        data.resize(carried + chunkSize);
-        std::size_t n = std::fread(data.data() + carried, 1, chunkSize, file_.get());
-        if (std::ferror(file_.get()))
-            throw FileError("Read error on file \"" + path_.string() + "\".");
-        data.resize(carried + n);
-        if (first && (startsWith(data, "\xFF\xFE") || startsWith(data, "\xFE\xFF")))
-            return false;
-        first = false;
-        if (data.find('\0') != std::string::npos)
-            return false;
+// True when the bytes not yet handed out are UTF-8 (with or without a
+// byte-order mark) without NUL bytes, so that its lines can be handed out as
+// they are read. The file is read on and put back where it was.
+bool TextLineReader::restIsPlainUtf8() {
+    off_t resume = ftello(file_.get());
+    std::string data = buffer_.substr(pos_);
+    bool plain = true;
+    while (plain) {
+        if (data.find('\0') != std::string::npos) {
+            plain = false;
+            break;
+        }
         // Keep an incomplete character at the end for the next chunk.
         std::size_t cut = data.size();
-        if (n == chunkSize) {
-            std::size_t back = 0;
-            while (back < 3 && cut > back &&
-                   (static_cast<unsigned char>(data[cut - 1 - back]) & 0xC0) == 0x80)
-                ++back;
-            if (cut > back && static_cast<unsigned char>(data[cut - 1 - back]) >= 0xC0)
-                cut -= back + 1;
+        std::size_t back = 0;
+        while (back < 3 && cut > back &&
+               (static_cast<unsigned char>(data[cut - 1 - back]) & 0xC0) == 0x80)
+            ++back;
+        if (cut > back && static_cast<unsigned char>(data[cut - 1 - back]) >= 0xC0)
+            cut -= back + 1;
+        plain = isValidUtf8(std::string_view(data).substr(0, cut));
+        data.erase(0, cut);
+        std::size_t carried = data.size();
+        data.resize(carried + chunkSize);
+        std::size_t n = std::fread(data.data() + carried, 1, chunkSize, file_.get());
+        data.resize(carried + n);
+        if (n == 0) {
+            plain = plain && data.empty();
+            break;
         }
-        if (!isValidUtf8(std::string_view(data).substr(0, cut)))
-            return false;
-        carried = data.size() - cut;
-        std::memmove(data.data(), data.data() + cut, carried);
-        if (n < chunkSize)
-            return carried == 0;
     }
+    if (std::ferror(file_.get()) || fseeko(file_.get(), resume, SEEK_SET) != 0)
+        throw FileError("Read error on file \"" + path_.string() + "\".");
+    return plain;
 }
 
 bool TextLineReader::fill() {
@@ -297,6 +333,8 @@ bool TextLineReader::fill() {
             throw FileError("Read error on file \"" + path_.string() + "\".");
         eof_ = true;
     }
+    if (!settled_ && !isPlainAscii(std::string_view(buffer_).substr(old)))
+        settle();
     return n > 0;
 }
 

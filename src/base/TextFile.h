@@ -54,8 +54,10 @@ enum class TextSource {
     OwnUtf8 // written by TextLineWriter (the work files): UTF-8 without a scan
 };
 
-// Reads a text file line by line without holding it whole. Text in UTF-8
-// (the program's own files) streams; other encodings are decoded whole.
+// Reads a text file line by line without holding it whole. ASCII and UTF-8
+// text streams; other encodings are decoded whole. The encoding is settled
+// at the first byte that is not ASCII, so a file that is not text may show
+// as NotATextFile from next() as well as from the constructor.
 class TextLineReader {
   public:
     explicit TextLineReader(const std::filesystem::path& path, TextSource source = TextSource::Any);
@@ -71,7 +73,8 @@ class TextLineReader {
 
   private:
     bool fill();
-    bool scanIsPlainUtf8();
+    void settle();
+    bool restIsPlainUtf8();
 
     std::filesystem::path path_;
     TextSource source_;
@@ -81,6 +84,7 @@ class TextLineReader {
     std::uintmax_t dropped_ = 0; // bytes read and dropped from the buffer's front
     bool eof_ = false;
     bool decoded_ = false; // whole file decoded into buffer_
+    bool settled_ = false; // the encoding is known
 };
 
 // Writes lines ended by CR LF through a large buffer.

@@ -522,6 +522,7 @@ int runBatch(BatchOptions& options, std::FILE* in, std::FILE* out, std::FILE* er
     TemporariesCleanup cleanup{work};
     ProcessRequest& request = options.request;
     request.keepDays = options.layout.format != OutputFormat::Agrovia;
+    request.keepsWorkFiles = false;
     request.inputName = options.input.filename().string();
     fs::path input = options.input;
     request.saveInput = [input](const fs::path& to) { copyInputFile(input, to); };

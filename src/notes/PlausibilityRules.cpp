@@ -8,6 +8,7 @@
 #include "pipeline/UnitFactors.h"
 
 #include <algorithm>
+#include <numeric>
 
 namespace climora {
 namespace {
@@ -131,7 +132,13 @@ void PlausibilityNotes::add(const WeatherRecord& r, long line) {
         s.sum += x;
         ++s.count;
     }
-    allLines_.push_back(line);
+}
+
+// The rows are consecutive lines from the first on.
+std::vector<long> PlausibilityNotes::everyLine() const {
+    std::vector<long> lines(static_cast<std::size_t>(rows_));
+    std::iota(lines.begin(), lines.end(), firstLine_);
+    return lines;
 }
 
 std::vector<Note> PlausibilityNotes::notes() const {
@@ -150,7 +157,7 @@ std::vector<Note> PlausibilityNotes::notes() const {
             continue;
         notes.push_back({columnLabel(spec, rule.variable) + withMean(rule.what, s.mean()) +
                              countText(s.count, firstLine_),
-                         allLines_});
+                         everyLine()});
     }
     return notes;
 }

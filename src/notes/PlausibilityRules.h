@@ -25,7 +25,8 @@ class PlausibilityNotes {
   public:
     explicit PlausibilityNotes(PlausibilityContext context);
 
-    // One data row, as the row parser filled the record, on input line `line`.
+    // One data row, as the row parser filled the record, on input line
+    // `line`; the rows of a run come on consecutive lines.
     void add(const WeatherRecord& record, long line);
     long rows() const { return rows_; }
     // A note per rule that some row broke, in the order of the tables.
@@ -41,6 +42,8 @@ class PlausibilityNotes {
     };
 
   private:
+    std::vector<long> everyLine() const;
+
     PlausibilityContext context_;
     double solarFactor_, precipFactor_, windFactor_;
     bool fahrenheit_;
@@ -48,7 +51,6 @@ class PlausibilityNotes {
     std::optional<DayGeometryCache> days_; // when the latitude is known
     long rows_ = 0;
     long firstLine_ = 0;
-    std::vector<long> allLines_;
     std::vector<std::vector<long>> rowRuleLines_;
     std::array<ColumnStats, measuredPlaces> stats_{};
 };

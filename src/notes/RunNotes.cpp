@@ -1,8 +1,5 @@
 #include "notes/RunNotes.h"
 
-#include "notes/PlausibilityRules.h"
-#include "pipeline/DataRows.h"
-
 #include <algorithm>
 #include <cstdio>
 
@@ -66,19 +63,22 @@ void RunNotes::afterExtraction(const ColumnSpec& spec) {
         notes_.push_back(std::move(*note));
 }
 
-void RunNotes::afterRows(TaskContext& context, const ColumnSpec& inputSpec, long rowsBeforeData,
-                         std::optional<double> latitude) {
-    PlausibilityNotes plausibility({inputSpec, latitude});
-    try {
-        DataRows rows(context, DataRows::Mode::Replay);
-        for (long line = rowsBeforeData + 1; rows.next(); ++line)
-            plausibility.add(context.record, line);
-    } catch (const std::exception&) {
-        return; // the rows cannot be read again: no notes on them
+ScreenedRowWatch RunNotes::rowWatch(const ColumnSpec& inputSpec, long rowsBeforeData,
+                                    std::optional<double> latitude) {
+    plausibility_.emplace(PlausibilityContext{inputSpec, latitude});
+    nextRowLine_ = rowsBeforeData + 1;
+    return [this](const WeatherRecord& record) { plausibility_->add(record, nextRowLine_++); };
+}
+
+void RunNotes::afterRows(const TaskContext& context, const ColumnSpec& inputSpec,
+                         long rowsBeforeData) {
+    long rows = 0;
+    if (plausibility_) {
+        std::vector<Note> found = plausibility_->notes();
+        notes_.insert(notes_.end(), found.begin(), found.end());
+        rows = plausibility_->rows();
     }
-    std::vector<Note> found = plausibility.notes();
-    notes_.insert(notes_.end(), found.begin(), found.end());
-    if (plausibility.rows() == 0)
+    if (rows == 0)
         notes_.push_back(noDataRowsNote(fileLines_, rowsBeforeData));
     int task = context.state.task;
     if (task == 1 || task == 2 || (task >= 4 && context.state.convertAndRearrange))

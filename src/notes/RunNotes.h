@@ -2,7 +2,9 @@
 
 #include "input/ColumnSpec.h"
 #include "notes/Note.h"
+#include "notes/PlausibilityRules.h"
 #include "notes/SlashDates.h"
+#include "pipeline/DataCheckup.h"
 #include "pipeline/RowExtraction.h"
 #include "pipeline/TaskContext.h"
 
@@ -23,19 +25,24 @@ class RunNotes {
     RawLineWatch lineWatch();
     // After the extraction: notes on the lines it has seen.
     void afterExtraction(const ColumnSpec& spec);
+    // Sees the rows the checkup screens, for the plausibility notes.
+    // `inputSpec` holds the input's units, as they were before a task changed
+    // its estimate's unit; it must outlive the notes.
+    ScreenedRowWatch rowWatch(const ColumnSpec& inputSpec, long rowsBeforeData,
+                              std::optional<double> latitude);
     // After a run that went through every row: the plausibility notes on
-    // the rows (replayed from the checkup's recording), the rows box leaving
-    // no data rows, and, for a result in the Agrovia layout, the variables
-    // written as 0 for want of a column. `inputSpec` holds the input's units,
-    // as they were before a task changed its estimate's unit.
-    void afterRows(TaskContext& context, const ColumnSpec& inputSpec, long rowsBeforeData,
-                   std::optional<double> latitude);
+    // the rows the checkup screened, the rows box leaving no data rows, and,
+    // for a result in the Agrovia layout, the variables written as 0 for want
+    // of a column.
+    void afterRows(const TaskContext& context, const ColumnSpec& inputSpec, long rowsBeforeData);
 
     std::vector<Note> take() { return std::move(notes_); }
 
   private:
     long fileLines_ = 0;
     SlashDates slashDates_;
+    std::optional<PlausibilityNotes> plausibility_;
+    long nextRowLine_ = 0;
     std::vector<Note> notes_;
 };
 

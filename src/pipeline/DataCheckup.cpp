@@ -105,7 +105,7 @@ void appendReportLine(std::string& line, const WeatherRecord& r, int d, bool doy
 
 // Goes through the rows; true when some row was suspicious.
 bool screenRows(TaskContext& context, TextLineWriter& report, const CheckupFactors& factors,
-                bool doyMode) {
+                bool doyMode, const ScreenedRowWatch& eachRow) {
     DataRows rows(context, DataRows::Mode::Record);
     WeatherRecord& record = context.record;
     Sequence previous;
@@ -124,6 +124,8 @@ bool screenRows(TaskContext& context, TextLineWriter& report, const CheckupFacto
         }
         previous.year = record.year;
         previous.dayOfYear = d;
+        if (eachRow)
+            eachRow(record);
         context.gauge.step();
     }
     return anySuspicious;
@@ -168,7 +170,7 @@ CheckupResult announce(TaskContext& context, bool suspicious) {
 
 } // namespace
 
-CheckupResult dataCheckup(TaskContext& context) {
+CheckupResult dataCheckup(TaskContext& context, const ScreenedRowWatch& eachRow) {
     const ColumnSpec& spec = context.spec;
     CheckupFactors factors{conversionUnitSolar(spec.unitOf(Solar)),
                            conversionUnitForWater(spec.unitOf(Precip)),
@@ -185,7 +187,7 @@ CheckupResult dataCheckup(TaskContext& context) {
     bool suspicious = false;
     const char* problem = nullptr;
     try {
-        suspicious = screenRows(context, report, factors, doyMode);
+        suspicious = screenRows(context, report, factors, doyMode, eachRow);
     } catch (const DateProblem& date) {
         problem = date.message;
     } catch (const InvalidNumericInput&) {

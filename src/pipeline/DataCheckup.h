@@ -2,6 +2,8 @@
 
 #include "pipeline/TaskContext.h"
 
+#include <functional>
+
 namespace climora {
 
 enum class CheckupResult {
@@ -13,6 +15,8 @@ enum class CheckupResult {
 // Screens every data row of Input.~ for suspicious values and broken date
 // sequences and writes the report to Output.~. Every result but Clean for
 // tasks other than 3 sets the abort flag: task 3 always ends here.
-CheckupResult dataCheckup(TaskContext& context);
+// Each screened row is also shown to `eachRow`, in order.
+using ScreenedRowWatch = std::function<void(const WeatherRecord&)>;
+CheckupResult dataCheckup(TaskContext& context, const ScreenedRowWatch& eachRow = {});
 
 } // namespace climora

@@ -2,10 +2,10 @@
 
 #include "base/TextFile.h"
 #include "pipeline/NumberReader.h"
+#include "pipeline/RowRecording.h"
 #include "pipeline/TaskContext.h"
 
-#include <cstdio>
-#include <filesystem>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -15,15 +15,16 @@ namespace climora {
 // the context's record, and the rows end at the end of the file or at a row
 // whose first value is 0.
 //
-// Reading numbers from text is the costly part of a pass, so the checkup
-// records the values of every row it reads in Rows.~, and the passes after
-// it replay that recording instead of reading Input.~ again.
+// Reading numbers from text is the costly part of a pass, so each run reads
+// them once: the extraction records the rows it writes (or, when it leaves
+// the values as text, the first pass records them), and the passes after it
+// replay the context's recording instead of reading Input.~ again.
 class DataRows {
   public:
     enum class Mode {
         Read,   // read Input.~
-        Record, // read Input.~ and record the rows in Rows.~
-        Replay, // replay Rows.~ when it is there, else read Input.~
+        Record, // replay the recording when there is one, else read Input.~ and record it
+        Replay, // replay the recording when there is one, else read Input.~
     };
 
     DataRows(TaskContext& context, Mode mode);
@@ -34,24 +35,20 @@ class DataRows {
     // Fills the record with the next row; false when there is none.
     bool next();
 
-    // Removes the recording; a run does so when it ends.
-    static void discardRecording(const WorkFolder& work);
+    // Drops the context's recording (and its file); a run does so when it ends.
+    static void discardRecording(TaskContext& context);
 
   private:
     bool readFromText();
-    bool replayRow();
-    void flushRecording();
+    void assignRow();
 
     TaskContext& context_;
     std::size_t columns_;
-    std::filesystem::path recordingPath_;
     std::optional<TextLineReader> text_;
     std::optional<NumberReader> numbers_;
-    std::FILE* recording_ = nullptr;
-    bool replaying_ = false;
-    bool complete_ = false;      // the recording reached the last row
-    std::vector<double> values_; // the recording's buffer, whole rows
-    std::size_t used_ = 0;       // values of the buffer replayed so far
+    std::optional<RowRecording::Replay> replay_;
+    std::shared_ptr<RowRecording> recording_; // being recorded by this pass
+    std::vector<double> values_;
 };
 
 } // namespace climora

@@ -29,8 +29,25 @@ std::size_t trailingSeparator(const std::string& line, char separator) {
     return last != std::string::npos && line[last] == separator ? last : std::string::npos;
 }
 
+// The separator that closes the line's first empty field, or npos.
+std::size_t firstEmptyField(const std::string& line, char separator, std::size_t trailing) {
+    bool afterSeparator = false; // only blanks since the last separator
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        char c = line[i];
+        if (c == separator && i != trailing) {
+            if (afterSeparator)
+                return i;
+            afterSeparator = true;
+        } else if (!isBlank(c)) {
+            afterSeparator = false;
+        }
+    }
+    return std::string::npos;
+}
+
 } // namespace
 
+// Most lines have no empty field: only a line that takes signs is copied.
 std::optional<std::size_t> mendSeparatedFields(std::string& line, const std::string* missingSign) {
     char separator = separatorOf(line);
     if (!separator)
@@ -38,16 +55,18 @@ std::optional<std::size_t> mendSeparatedFields(std::string& line, const std::str
     if (separator == ';')
         readDecimalCommas(line);
     std::size_t trailing = trailingSeparator(line, separator);
-    std::string mended;
-    std::optional<std::size_t> firstEmpty;
-    bool afterSeparator = false; // only blanks since the last separator
-    for (std::size_t i = 0; i < line.size(); ++i) {
+    std::size_t empty = firstEmptyField(line, separator, trailing);
+    if (empty == std::string::npos)
+        return std::nullopt;
+    if (!missingSign)
+        return empty;
+    std::string mended(line, 0, empty);
+    bool afterSeparator = true;
+    for (std::size_t i = empty; i < line.size(); ++i) {
         char c = line[i];
         if (c == separator && i != trailing) {
-            if (afterSeparator && missingSign)
+            if (afterSeparator)
                 mended += *missingSign;
-            else if (afterSeparator && !firstEmpty)
-                firstEmpty = mended.size();
             afterSeparator = true;
         } else if (!isBlank(c)) {
             afterSeparator = false;
@@ -55,7 +74,7 @@ std::optional<std::size_t> mendSeparatedFields(std::string& line, const std::str
         mended += c;
     }
     line = std::move(mended);
-    return firstEmpty;
+    return std::nullopt;
 }
 
 } // namespace climora

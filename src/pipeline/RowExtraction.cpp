@@ -2,15 +2,22 @@
 
 #include "base/NumberText.h"
 #include "base/TextFile.h"
+#include "input/Task.h"
 #include "pipeline/FieldMends.h"
 #include "pipeline/FixedText.h"
+#include "pipeline/NormalForm.h"
 #include "pipeline/NumberReader.h"
+#include "pipeline/RowAssembler.h"
+#include "pipeline/RowRecording.h"
 #include "pipeline/UnreadableNumber.h"
 #include "tools/CleanData.h"
 
 #include <cmath>
 #include <filesystem>
+#include <memory>
 #include <optional>
+#include <span>
+#include <vector>
 
 namespace climora {
 namespace {
@@ -38,71 +45,6 @@ void replaceFile(const std::filesystem::path& from, const std::filesystem::path&
     if (error)
         throw FileError("Cannot rename \"" + from.string() + "\" to \"" + to.string() + "\". " +
                         error.message());
-}
-
-// Below 2^52 a double's whole part is found by a cast, without a library call.
-constexpr double exactWholeLimit = 4503599627370496.0;
-
-bool roundsTo(double x, long long sign) {
-    auto target = static_cast<double>(sign);
-    return std::fabs(x - target) <= 0.5 && std::nearbyint(x) == target;
-}
-
-void appendNormalForm(std::string& out, double x, long long sign, const std::string& substitution) {
-    if (roundsTo(x, sign)) {
-        out += substitution;
-    } else if (std::fabs(x) < exactWholeLimit) {
-        auto whole = static_cast<long long>(x);
-        if (std::fabs(x - static_cast<double>(whole)) < 0.0001)
-            appendInteger(out, static_cast<long long>(std::nearbyint(x))); // never "-0"
-        else
-            appendFixed(out, x, 3);
-    } else if (std::fabs(x - std::trunc(x)) < 0.0001) {
-        out += formatWhole(x);
-    } else {
-        appendFixed(out, x, 3);
-    }
-    out += '\t';
-}
-
-// Whether a token reads as the sentinel. Plain decimals ("-9999.0") are
-// judged by their digits, which is all a number that only has to be told
-// apart from -9999 needs; other tokens are read (and may be invalid).
-bool isSentinel(std::string_view token) {
-    std::size_t i = token.empty() || token[0] != '-' ? 0 : 1;
-    bool negative = i == 1;
-    std::size_t wholeStart = i;
-    while (i < token.size() && token[i] >= '0' && token[i] <= '9')
-        ++i;
-    std::string_view whole = token.substr(wholeStart, i - wholeStart);
-    bool zeroFraction = true;
-    std::size_t fractionDigits = 0;
-    if (i < token.size() && token[i] == '.') {
-        for (++i; i < token.size() && token[i] >= '0' && token[i] <= '9'; ++i, ++fractionDigits)
-            zeroFraction = zeroFraction && token[i] == '0';
-    }
-    if (i != token.size() || whole.size() + fractionDigits == 0)
-        return tokenValue(token) == missingValueSentinel;
-    while (!whole.empty() && whole.front() == '0')
-        whole.remove_prefix(1);
-    return negative && whole == "9999" && zeroFraction;
-}
-
-// True when the line, with the sentinel after it, runs out of values before
-// the column count: the sentinel (or a value equal to it) is met as the
-// second value or later. A line without any value is not reported.
-bool lacksValues(std::string_view line, int columnCount) {
-    std::size_t pos = 0;
-    int count = 0;
-    bool sentinel = false;
-    while (true) {
-        std::string_view token = nextToken(line, pos);
-        sentinel = token.empty() || isSentinel(token);
-        ++count;
-        if (sentinel || count >= columnCount)
-            break;
-    }
-    return sentinel && count >= 2;
 }
 
 } // namespace
@@ -158,23 +100,33 @@ class MissingValueCheck {
         writer_.line("");
     }
 
-    // `valuesEnd`: where the line's values end (an empty field left empty).
-    void check(const std::string& line, std::size_t valuesEnd) {
-        if (!scanning_)
-            return;
-        try {
-            if (lacksValues(std::string_view(line).substr(0, valuesEnd), columnCount_)) {
-                writer_.line(line);
-                found_ = true;
-            }
-        } catch (const InvalidNumericInput&) {
-            scanning_ = false; // an unreadable value ends the scan; what was found counts
-        }
+    // Whether the line, or its tokens, lacks values. `valuesEnd`: where the
+    // line's values end (an empty field left empty).
+    bool reports(std::string_view line, std::size_t valuesEnd) {
+        return scan([&] { return lacksValues(line.substr(0, valuesEnd), columnCount_); });
+    }
+    bool reports(std::span<const RereadToken> tokens) {
+        return scan([&] { return lacksValues(tokens, columnCount_); });
+    }
+    void add(std::string_view line) {
+        writer_.line(line);
+        found_ = true;
     }
     bool found() const { return found_; }
     void close() { writer_.close(); }
 
   private:
+    template <class Check> bool scan(const Check& check) {
+        if (!scanning_)
+            return false;
+        try {
+            return check();
+        } catch (const InvalidNumericInput&) {
+            scanning_ = false; // an unreadable value ends the scan; what was found counts
+            return false;
+        }
+    }
+
     TextLineWriter writer_;
     int columnCount_;
     bool scanning_ = true;
@@ -189,12 +141,6 @@ struct RowPass {
     ActivityGauge& gauge;
     const RawLineWatch& watch;
     long headerLines;
-
-    void emit(const std::string& line, std::size_t valuesEnd = std::string::npos) {
-        missingValues.check(line, valuesEnd);
-        writer.line(line);
-        gauge.step();
-    }
 };
 
 // The rows cleaned only: the substitution is off. An empty field stays
@@ -210,14 +156,27 @@ void checkData(RowPass& pass) {
             valuesEnd = cleanDataLine(std::string_view(line).substr(0, *emptyField)).size();
         }
         cleanDataLineInPlace(line);
-        pass.emit(line, valuesEnd);
+        if (pass.missingValues.reports(line, valuesEnd))
+            pass.missingValues.add(line);
+        pass.writer.line(line);
+        pass.gauge.step();
     }
 }
 
+// One rewritten line: its text when written, its values, and the tokens a
+// reader of the text finds.
+struct RewrittenLine {
+    std::string text;
+    std::vector<double> values;
+    RereadTokens tokens;
+};
+
 // The rows mended and cleaned as they are read, then rewritten in normal
 // form; an empty field takes the sign before the substitution replaces it.
-void valueSubstitution(RowPass& pass, long long sign, const std::string& substitution) {
-    std::string signText = std::to_string(sign);
+// The lines are written when `writeLines`; what a reader of them would find
+// goes to the assembler when there is one.
+void valueSubstitution(RowPass& pass, NormalForm& form, const std::string& signText,
+                       bool writeLines, RowAssembler* assembler) {
     long number = pass.headerLines;
     NumberReader numbers(pass.reader, [&](std::string& raw) {
         if (pass.watch)
@@ -225,19 +184,33 @@ void valueSubstitution(RowPass& pass, long long sign, const std::string& substit
         mendSeparatedFields(raw, &signText);
         cleanDataLineInPlace(raw);
     });
-    std::string line;
+    RewrittenLine line;
     while (!numbers.atEnd()) {
-        line.clear();
+        line.text.clear();
+        line.values.clear();
+        line.tokens.clear();
         try {
-            do
-                appendNormalForm(line, numbers.next(), sign, substitution);
-            while (!numbers.restOfLineBlank());
+            do {
+                double x = numbers.next();
+                form.add(x, numbers.lastToken(), writeLines ? &line.text : nullptr, line.tokens);
+                line.values.push_back(x);
+            } while (!numbers.restOfLineBlank());
         } catch (const InvalidNumericInput&) {
             throw UnreadableNumber({pass.headerLines + numbers.linesRead(), numbers.valuesOnLine(),
                                     std::string(numbers.lastToken()), "the input"});
         }
         numbers.skipLine();
-        pass.emit(line);
+        if (pass.missingValues.reports(line.tokens)) {
+            if (!writeLines)
+                for (double x : line.values)
+                    form.appendText(x, line.text);
+            pass.missingValues.add(line.text);
+        }
+        if (writeLines)
+            pass.writer.line(line.text);
+        if (assembler)
+            assembler->line(line.tokens);
+        pass.gauge.step();
     }
 }
 
@@ -250,6 +223,26 @@ void showMissingValues(TaskContext& context, const std::filesystem::path& report
 
 } // namespace
 
+namespace {
+
+// Whether the rows can be recorded as the extraction rewrites them: a
+// substitution with a line break would split a rewritten line in two.
+bool recordsRows(const TaskContext& context, const MissingValueSettings& settings) {
+    return settings.enabled && context.state.columnCount > 0 &&
+           settings.substitution.find_first_of("\r\n") == std::string::npos;
+}
+
+// Whether a later step reads the data lines of Input.~ itself: the window
+// keeps them, the checkup reads them when nothing recorded the rows, and an
+// estimate appended to the rows copies them.
+bool writesDataLines(const RunState& state, bool recorded) {
+    bool appendsEstimate =
+        taskTraits(state.task).estimatedVariable != NoVariable && !state.convertAndRearrange;
+    return state.keepsWorkFiles || !recorded || appendsEstimate;
+}
+
+} // namespace
+
 void extractDataRows(TaskContext& context, const MissingValueSettings& settings,
                      const RawLineWatch& watch) {
     long long sign = settings.enabled ? missingValueSign(settings.sign) : 0;
@@ -257,6 +250,12 @@ void extractDataRows(TaskContext& context, const MissingValueSettings& settings,
     std::filesystem::path output = context.work.file(temporary::output);
     std::filesystem::path reportFile = context.work.file(temporary::report);
     MissingValueCheck missingValues(reportFile, context.state.columnCount);
+    context.recording.reset();
+    std::shared_ptr<RowRecording> recording;
+    if (recordsRows(context, settings))
+        recording =
+            std::make_shared<RowRecording>(static_cast<std::size_t>(context.state.columnCount),
+                                           context.work.file(temporary::rows));
     {
         TextLineReader reader(input, TextSource::OwnUtf8);
         TextLineWriter writer(output);
@@ -265,19 +264,30 @@ void extractDataRows(TaskContext& context, const MissingValueSettings& settings,
             writer.line(line);
         RowPass pass{reader,        writer, missingValues,
                      context.gauge, watch,  static_cast<long>(context.state.rowsBeforeData)};
-        if (settings.enabled)
-            valueSubstitution(pass, sign, settings.substitution);
-        else
+        if (settings.enabled) {
+            NormalForm form(sign, settings.substitution);
+            std::optional<RowAssembler> assembler;
+            if (recording)
+                assembler.emplace(*recording);
+            valueSubstitution(pass, form, std::to_string(sign),
+                              writesDataLines(context.state, recording != nullptr),
+                              assembler ? &*assembler : nullptr);
+            if (assembler)
+                assembler->finish();
+        } else {
             checkData(pass);
+        }
         writer.close();
         missingValues.close();
     }
     context.gauge.hide();
     replaceFile(output, input);
-    if (missingValues.found())
+    if (missingValues.found()) {
         showMissingValues(context, reportFile);
-    else
-        std::filesystem::remove(reportFile);
+        return;
+    }
+    std::filesystem::remove(reportFile);
+    context.recording = std::move(recording);
 }
 
 } // namespace climora

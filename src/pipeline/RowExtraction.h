@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/Messenger.h"
+#include "pipeline/NormalForm.h"
 #include "pipeline/TaskContext.h"
 
 #include <functional>
@@ -30,9 +31,6 @@ long long missingValueSign(const std::string& text);
 // Cuts everything from the first data line shorter than 5 characters on.
 void removeEndNotes(TaskContext& context);
 
-// The missing-value sentinel: a line that runs out of values reads as this.
-inline constexpr double missingValueSentinel = -9999;
-
 // Sees each data line as the input holds it, with its 1-based line number.
 using RawLineWatch = std::function<void(std::string_view line, long lineNumber)>;
 
@@ -48,6 +46,9 @@ using RawLineWatch = std::function<void(std::string_view line, long lineNumber)>
 // - lines with some but fewer values than the column count (or with -9999
 //   among them) are reported in the output panel: the run stops and Input.~
 //   is deleted. The report stays as Report.~ while the panel shows it.
+// With the substitution on, the rows a reader of the rewritten lines would
+// find are recorded in the context for the passes that follow, and the data
+// lines are written only when a later step reads them (see keepsWorkFiles).
 // A token that is not a number throws UnreadableNumber with its place.
 void extractDataRows(TaskContext& context, const MissingValueSettings& settings,
                      const RawLineWatch& watch = {});

@@ -14,6 +14,9 @@ struct RunState {
     int columnCount = 0;
     // "Convert and rearrange for Agrovia use" enabled and checked.
     bool convertAndRearrange = false;
+    // Work files hold everything a step wrote, as the window keeps them;
+    // false when only what a later step reads is needed (the batch).
+    bool keepsWorkFiles = true;
 };
 
 } // namespace climora

@@ -10,9 +10,12 @@
 #include "pipeline/WeatherRecord.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 
 namespace climora {
+
+class RowRecording;
 
 // Everything a step of a Process run works with. Steps report their own
 // errors, set state.abort and return; unexpected failures (a number that
@@ -33,6 +36,8 @@ struct TaskContext {
     // Called by the conversion with each converted row and its day of year,
     // after an estimate has replaced its value; empty when nobody asks.
     std::function<void(const WeatherRecord&, int)> dayConverted;
+    // The run's data rows as first read, for the passes after that.
+    std::shared_ptr<RowRecording> recording;
 };
 
 } // namespace climora

@@ -65,14 +65,14 @@ bool prepareRun(const ProcessRequest& request, TaskContext& context, RunNotes& n
 
 // Extraction, missing values, checkup and the task; false when a step stopped.
 bool processData(const ProcessRequest& request, TaskContext& context, RunEnd& stopEnd,
-                 RunNotes& notes) {
+                 RunNotes& notes, const ScreenedRowWatch& screenedRows) {
     context.gauge.show();
     context.panel.clear();
     extractDataRows(context, request.missingValues, notes.lineWatch());
     notes.afterExtraction(context.spec);
     if (context.state.abort)
         return false;
-    CheckupResult checkup = dataCheckup(context);
+    CheckupResult checkup = dataCheckup(context, screenedRows);
     if (context.state.abort) {
         if (checkup == CheckupResult::Clean)
             stopEnd = RunEnd::Checked;
@@ -109,6 +109,7 @@ ProcessOutcome runProcess(const ProcessRequest& request, const WorkFolder& work,
     state.menuCleaning = false;
     state.task = request.task;
     state.rowsBeforeData = rowsBeforeData(request.rowsText);
+    state.keepsWorkFiles = request.keepsWorkFiles;
     ColumnSpec spec;
     TaskContext context{
         work, state, spec, record, messenger, gauge, request.estimation, panel, request.inputName,
@@ -126,14 +127,16 @@ ProcessOutcome runProcess(const ProcessRequest& request, const WorkFolder& work,
     long rowsBeforeData = static_cast<long>(state.rowsBeforeData);
     bool completed = false;
     try {
-        completed = processData(request, context, outcome.end, notes);
+        ScreenedRowWatch screenedRows =
+            notes.rowWatch(inputSpec, rowsBeforeData, knownLatitude(request));
+        completed = processData(request, context, outcome.end, notes, screenedRows);
         if (completed || outcome.end == RunEnd::Checked)
-            notes.afterRows(context, inputSpec, rowsBeforeData, knownLatitude(request));
+            notes.afterRows(context, inputSpec, rowsBeforeData);
     } catch (...) {
-        DataRows::discardRecording(work);
+        DataRows::discardRecording(context);
         throw;
     }
-    DataRows::discardRecording(work);
+    DataRows::discardRecording(context);
     outcome.notes = notes.take();
     if (!completed) {
         outcome.days.clear();

@@ -35,6 +35,9 @@ struct ProcessRequest {
     std::optional<double> siteLatitude;
     // Keep the converted days in the outcome (for the crop-model layouts).
     bool keepDays = false;
+    // Leave the work files as the window shows them after a run; without it
+    // a run writes only what a later step of the run reads.
+    bool keepsWorkFiles = true;
 };
 
 enum class RunEnd {

@@ -1,6 +1,8 @@
 #include "PipelineFixture.h"
 #include "pipeline/DataRows.h"
 
+#include <cstring>
+
 using namespace climora;
 using climora::testing::PipelineTest;
 
@@ -46,13 +48,12 @@ TEST_F(Rows, AReplayGivesThePassTheRowsTheTextGives) {
 
     record.reset();
     EXPECT_EQ(pass(DataRows::Mode::Record), fromText);
-    ASSERT_TRUE(exists("Rows.~"));
+    ASSERT_TRUE(context.recording && context.recording->finished());
     climora::testing::writeBytes(work.file("Input.~"), "Head\r\n"); // the replay does not read it
     record.reset();
     EXPECT_EQ(pass(DataRows::Mode::Replay), fromText);
 
-    DataRows::discardRecording(work);
-    EXPECT_FALSE(exists("Rows.~"));
+    DataRows::discardRecording(context);
     EXPECT_TRUE(pass(DataRows::Mode::Replay).empty()); // back to the text
 }
 
@@ -60,10 +61,32 @@ TEST_F(Rows, ARecordingCutShortIsNeverReplayed) {
     columns({{Year, ""}, {DOY, ""}});
     input("2005 1\r\n2005 2\r\n2005 -\r\n", 0);
     EXPECT_THROW(pass(DataRows::Mode::Record), InvalidNumericInput);
-    EXPECT_FALSE(exists("Rows.~"));
+    EXPECT_FALSE(context.recording);
     {
         DataRows rows(context, DataRows::Mode::Record);
         EXPECT_TRUE(rows.next()); // a pass that stops early
     }
-    EXPECT_FALSE(exists("Rows.~"));
+    EXPECT_FALSE(context.recording);
+}
+
+TEST(RowRecording, SpillsBeyondItsLimitAndReplaysEveryValueBitForBit) {
+    climora::testing::TempFolder folder;
+    const std::vector<double> row = {2005, -0.0, 0.001, -12.345, 1e300, 2147483.647, 0.1 + 0.2};
+    auto spill = folder / "Rows.~";
+    {
+        RowRecording recording(row.size(), spill, 64); // 16 words: spills at once
+        for (int i = 0; i < 100; ++i)
+            recording.addRow(row.data());
+        recording.endAtUnreadable();
+        recording.finish();
+        ASSERT_TRUE(recording.spilled() && std::filesystem::exists(spill));
+        RowRecording::Replay replay(recording);
+        std::vector<double> back(row.size());
+        for (int i = 0; i < 100; ++i) {
+            ASSERT_TRUE(replay.next(back.data()));
+            ASSERT_EQ(std::memcmp(back.data(), row.data(), row.size() * sizeof(double)), 0) << i;
+        }
+        EXPECT_THROW(replay.next(back.data()), InvalidNumericInput); // where the reading stopped
+    }
+    EXPECT_FALSE(std::filesystem::exists(spill)); // the file goes with the recording
 }

@@ -3,6 +3,7 @@
 #include "base/WorkFolder.h"
 #include "input/ColumnSpec.h"
 #include "pipeline/OutputPanel.h"
+#include "pipeline/RowRecording.h"
 #include "pipeline/TaskContext.h"
 #include "testing/CountingGauge.h"
 #include "testing/RecordingMessenger.h"
@@ -46,9 +47,11 @@ class PipelineTest : public ::testing::Test {
         spec.columnCount = k;
         state.columnCount = k;
     }
+    // New input stands for a new run: rows recorded before are gone.
     void input(const std::string& bytes, long long rows) {
         writeBytes(work.file("Input.~"), bytes);
         state.rowsBeforeData = rows;
+        context.recording.reset();
     }
     std::string file(const std::string& name) { return readBytes(work.file(name)); }
     bool exists(const std::string& name) { return std::filesystem::exists(work.file(name)); }
