@@ -54,18 +54,26 @@ enum class TextSource {
     OwnUtf8 // written by TextLineWriter (the work files): UTF-8 without a scan
 };
 
+// Hands out lines one by one.
+class LineSource {
+  public:
+    virtual ~LineSource() = default;
+    // The next line without its line end; false when there is none.
+    virtual bool next(std::string& line) = 0;
+};
+
 // Reads a text file line by line without holding it whole. ASCII and UTF-8
 // text streams; other encodings are decoded whole. The encoding is settled
 // at the first byte that is not ASCII, so a file that is not text may show
 // as NotATextFile from next() as well as from the constructor.
-class TextLineReader {
+class TextLineReader : public LineSource {
   public:
     explicit TextLineReader(const std::filesystem::path& path, TextSource source = TextSource::Any);
     TextLineReader(const TextLineReader&) = delete;
     TextLineReader& operator=(const TextLineReader&) = delete;
 
     // The next line without its line end; false at the end of the file.
-    bool next(std::string& line);
+    bool next(std::string& line) override;
     // How many bytes of the file the lines handed out so far took, line
     // ends included. Only for UTF-8 files, which are not decoded.
     std::uintmax_t offset() const { return dropped_ + pos_; }

@@ -385,19 +385,6 @@ BatchOptions parseArguments(const std::vector<std::string>& arguments) {
     return options;
 }
 
-void copyInputFile(const fs::path& from, const fs::path& to) {
-    try {
-        TextLineReader reader(from);
-        TextLineWriter writer(to);
-        std::string line;
-        while (reader.next(line))
-            writer.line(line);
-        writer.close();
-    } catch (const NotATextFile&) {
-        throw NotATextFile(notATextFileMessage);
-    }
-}
-
 // The work folder whose template files --template reads. The user's work
 // folder gets the shipped settings it lacks first, as the program's start-up
 // gives them, so the shipped templates serve a first run.
@@ -524,8 +511,7 @@ int runBatch(BatchOptions& options, std::FILE* in, std::FILE* out, std::FILE* er
     request.keepDays = options.layout.format != OutputFormat::Agrovia;
     request.keepsWorkFiles = false;
     request.inputName = options.input.filename().string();
-    fs::path input = options.input;
-    request.saveInput = [input](const fs::path& to) { copyInputFile(input, to); };
+    request.inputFile = options.input;
 
     NullGauge gauge;
     StreamedPanel panel;

@@ -38,22 +38,6 @@ std::optional<Note> layoutGapsNote(const ColumnSpec& spec, int task) {
     return Note{"no input column for " + missing + ": written as 0 on every line", {}};
 }
 
-void RunNotes::countLines(const std::filesystem::path& input) {
-    fileLines_ = 0;
-    std::FILE* file = std::fopen(input.c_str(), "rb");
-    if (!file)
-        return;
-    char buffer[65536];
-    char last = '\n';
-    std::size_t read;
-    while ((read = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
-        fileLines_ += std::count(buffer, buffer + read, '\n');
-        last = buffer[read - 1];
-    }
-    fileLines_ += last != '\n'; // a last line without its line end
-    std::fclose(file);
-}
-
 RawLineWatch RunNotes::lineWatch() {
     return [this](std::string_view line, long number) { slashDates_.see(line, number); };
 }

@@ -19,8 +19,8 @@ namespace climora {
 // gathering drops the notes it concerns.
 class RunNotes {
   public:
-    // Input.~ as saved, before its end notes are cut: the file's lines.
-    void countLines(const std::filesystem::path& input);
+    // The input's lines, end notes included.
+    void setFileLines(long lines) { fileLines_ = lines; }
     // Sees the data lines as the extraction reads them.
     RawLineWatch lineWatch();
     // After the extraction: notes on the lines it has seen.

@@ -8,7 +8,7 @@
 
 namespace climora {
 
-class TextLineReader;
+class LineSource;
 
 // A token of a data line that is not a number (a lone "-", "1.2.3", ...).
 struct InvalidNumericInput : std::runtime_error {
@@ -37,7 +37,7 @@ class NumberReader {
     // Applied to each line as it is read, before its tokens are taken.
     using LineFilter = std::function<void(std::string& line)>;
 
-    explicit NumberReader(TextLineReader& lines, LineFilter filter = nullptr)
+    explicit NumberReader(LineSource& lines, LineFilter filter = nullptr)
         : lines_(lines), filter_(std::move(filter)) {}
 
     // The next token's value; throws InvalidNumericInput for a non-number.
@@ -60,7 +60,7 @@ class NumberReader {
   private:
     bool loadLine();
 
-    TextLineReader& lines_;
+    LineSource& lines_;
     LineFilter filter_;
     std::string line_;
     std::size_t pos_ = 0;

@@ -4,6 +4,7 @@
 #include "base/TextFile.h"
 #include "input/Task.h"
 #include "pipeline/FieldMends.h"
+#include "pipeline/InputLines.h"
 #include "pipeline/FixedText.h"
 #include "pipeline/NormalForm.h"
 #include "pipeline/NumberReader.h"
@@ -22,23 +23,6 @@
 namespace climora {
 namespace {
 
-constexpr int minimumDataLineLength = 5;
-
-// Characters, not bytes: a character of several UTF-8 bytes counts once.
-std::size_t characterCount(std::string_view line) {
-    std::size_t count = 0;
-    for (char c : line)
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)
-            ++count;
-    return count;
-}
-
-void skipLines(TextLineReader& reader, long long count) {
-    std::string line;
-    for (long long i = 0; i < count && reader.next(line); ++i) {
-    }
-}
-
 void replaceFile(const std::filesystem::path& from, const std::filesystem::path& to) {
     std::error_code error;
     std::filesystem::rename(from, to, error);
@@ -48,6 +32,29 @@ void replaceFile(const std::filesystem::path& from, const std::filesystem::path&
 }
 
 } // namespace
+
+long removeEndNotes(TaskContext& context) {
+    std::filesystem::path input = context.work.file(temporary::input);
+    std::optional<std::uintmax_t> notesStart;
+    long fileLines = 0;
+    {
+        InputLines lines(input, TextSource::OwnUtf8);
+        std::string line;
+        for (long long i = 0; i < context.state.rowsBeforeData && lines.header(line); ++i) {
+        }
+        std::uintmax_t lineStart = lines.offset();
+        while (lines.next(line))
+            lineStart = lines.offset();
+        if (lines.atNotes())
+            notesStart = lineStart;
+        fileLines = lines.fileLines();
+    }
+    // The notes are the file's tail: cutting them off leaves the lines
+    // before them, line ends included, as they are.
+    if (notesStart)
+        std::filesystem::resize_file(input, *notesStart);
+    return fileLines;
+}
 
 bool testInputTypeOne(const std::string& text, Messenger& messenger) {
     if (parseInteger(trimBlanks(text)))
@@ -65,28 +72,6 @@ long long missingValueSign(const std::string& text) {
     if (!sign)
         throw std::runtime_error("'" + text + "' is not a valid integer value");
     return *sign;
-}
-
-void removeEndNotes(TaskContext& context) {
-    std::filesystem::path input = context.work.file(temporary::input);
-    std::optional<std::uintmax_t> notesStart;
-    {
-        TextLineReader reader(input, TextSource::OwnUtf8);
-        skipLines(reader, context.state.rowsBeforeData);
-        std::string line;
-        std::uintmax_t lineStart = reader.offset();
-        while (reader.next(line)) {
-            if (characterCount(line) < minimumDataLineLength) {
-                notesStart = lineStart;
-                break;
-            }
-            lineStart = reader.offset();
-        }
-    }
-    // The notes are the file's tail: cutting them off leaves the lines
-    // before them, line ends included, as they are.
-    if (notesStart)
-        std::filesystem::resize_file(input, *notesStart);
 }
 
 namespace {
@@ -135,7 +120,7 @@ class MissingValueCheck {
 
 // Where the rows of one pass come from and go to.
 struct RowPass {
-    TextLineReader& reader;
+    InputLines& lines;
     TextLineWriter& writer;
     MissingValueCheck& missingValues;
     ActivityGauge& gauge;
@@ -147,7 +132,7 @@ struct RowPass {
 // empty, so the line's values end there.
 void checkData(RowPass& pass) {
     std::string line;
-    for (long number = pass.headerLines + 1; pass.reader.next(line); ++number) {
+    for (long number = pass.headerLines + 1; pass.lines.next(line); ++number) {
         if (pass.watch)
             pass.watch(line, number);
         std::optional<std::size_t> emptyField = mendSeparatedFields(line, nullptr);
@@ -178,7 +163,7 @@ struct RewrittenLine {
 void valueSubstitution(RowPass& pass, NormalForm& form, const std::string& signText,
                        bool writeLines, RowAssembler* assembler) {
     long number = pass.headerLines;
-    NumberReader numbers(pass.reader, [&](std::string& raw) {
+    NumberReader numbers(pass.lines, [&](std::string& raw) {
         if (pass.watch)
             pass.watch(raw, ++number);
         mendSeparatedFields(raw, &signText);
@@ -221,10 +206,6 @@ void showMissingValues(TaskContext& context, const std::filesystem::path& report
     std::filesystem::remove(context.work.file(temporary::input));
 }
 
-} // namespace
-
-namespace {
-
 // Whether the rows can be recorded as the extraction rewrites them: a
 // substitution with a line break would split a rewritten line in two.
 bool recordsRows(const TaskContext& context, const MissingValueSettings& settings) {
@@ -241,11 +222,53 @@ bool writesDataLines(const RunState& state, bool recorded) {
     return state.keepsWorkFiles || !recorded || appendsEstimate;
 }
 
+// The rows of the input (or of the panel saved as Input.~) go through one
+// pass. A file from outside is read to its end before an unreadable number
+// is reported, so that a file that is not text is reported as such first.
+void rewriteRows(TaskContext& context, InputLines& lines, TextLineWriter& writer,
+                 MissingValueCheck& missingValues, const MissingValueSettings& settings,
+                 long long sign, const RawLineWatch& watch, RowRecording* recording) {
+    std::string line;
+    for (long long i = 0; i < context.state.rowsBeforeData && lines.header(line); ++i)
+        writer.line(line);
+    RowPass pass{lines,         writer, missingValues,
+                 context.gauge, watch,  static_cast<long>(context.state.rowsBeforeData)};
+    if (!settings.enabled) {
+        checkData(pass);
+        return;
+    }
+    NormalForm form(sign, settings.substitution);
+    std::optional<RowAssembler> assembler;
+    if (recording)
+        assembler.emplace(*recording);
+    try {
+        valueSubstitution(pass, form, std::to_string(sign),
+                          writesDataLines(context.state, recording != nullptr),
+                          assembler ? &*assembler : nullptr);
+    } catch (const UnreadableNumber&) {
+        if (!context.inputFile.empty())
+            lines.readToEnd();
+        throw;
+    }
+    if (assembler)
+        assembler->finish();
+}
+
 } // namespace
 
-void extractDataRows(TaskContext& context, const MissingValueSettings& settings,
+long extractDataRows(TaskContext& context, const MissingValueSettings& settings,
                      const RawLineWatch& watch) {
-    long long sign = settings.enabled ? missingValueSign(settings.sign) : 0;
+    bool outsideFile = !context.inputFile.empty();
+    std::filesystem::path source = outsideFile ? context.inputFile : context.work.file(temporary::input);
+    InputLines lines(source, outsideFile ? TextSource::Any : TextSource::OwnUtf8);
+    long long sign = 0;
+    try {
+        sign = settings.enabled ? missingValueSign(settings.sign) : 0;
+    } catch (const std::runtime_error&) {
+        if (outsideFile)
+            lines.readToEnd();
+        throw;
+    }
     std::filesystem::path input = context.work.file(temporary::input);
     std::filesystem::path output = context.work.file(temporary::output);
     std::filesystem::path reportFile = context.work.file(temporary::report);
@@ -253,30 +276,11 @@ void extractDataRows(TaskContext& context, const MissingValueSettings& settings,
     context.recording.reset();
     std::shared_ptr<RowRecording> recording;
     if (recordsRows(context, settings))
-        recording =
-            std::make_shared<RowRecording>(static_cast<std::size_t>(context.state.columnCount),
-                                           context.work.file(temporary::rows));
+        recording = std::make_shared<RowRecording>(
+            static_cast<std::size_t>(context.state.columnCount), context.work.file(temporary::rows));
     {
-        TextLineReader reader(input, TextSource::OwnUtf8);
         TextLineWriter writer(output);
-        std::string line;
-        for (long long i = 0; i < context.state.rowsBeforeData && reader.next(line); ++i)
-            writer.line(line);
-        RowPass pass{reader,        writer, missingValues,
-                     context.gauge, watch,  static_cast<long>(context.state.rowsBeforeData)};
-        if (settings.enabled) {
-            NormalForm form(sign, settings.substitution);
-            std::optional<RowAssembler> assembler;
-            if (recording)
-                assembler.emplace(*recording);
-            valueSubstitution(pass, form, std::to_string(sign),
-                              writesDataLines(context.state, recording != nullptr),
-                              assembler ? &*assembler : nullptr);
-            if (assembler)
-                assembler->finish();
-        } else {
-            checkData(pass);
-        }
+        rewriteRows(context, lines, writer, missingValues, settings, sign, watch, recording.get());
         writer.close();
         missingValues.close();
     }
@@ -284,10 +288,11 @@ void extractDataRows(TaskContext& context, const MissingValueSettings& settings,
     replaceFile(output, input);
     if (missingValues.found()) {
         showMissingValues(context, reportFile);
-        return;
+        return lines.fileLines();
     }
     std::filesystem::remove(reportFile);
     context.recording = std::move(recording);
+    return lines.fileLines();
 }
 
 } // namespace climora

@@ -25,16 +25,18 @@ bool testInputTypeOne(const std::string& text, Messenger& messenger);
 // The sign as an integer; a text that is not one throws std::runtime_error.
 long long missingValueSign(const std::string& text);
 
-// The steps that prepare Input.~ (N header lines, then the data) before the
-// checkup.
-
-// Cuts everything from the first data line shorter than 5 characters on.
-void removeEndNotes(TaskContext& context);
-
 // Sees each data line as the input holds it, with its 1-based line number.
 using RawLineWatch = std::function<void(std::string_view line, long lineNumber)>;
 
-// One pass over the data rows of Input.~, which it rewrites:
+// Cuts Input.~ (the input panel as saved) from the first data line shorter
+// than 5 characters on: the end notes. Returns the lines it had before.
+long removeEndNotes(TaskContext& context);
+
+// One pass over the input (the context's input file, else Input.~ as the
+// panel was saved) that leaves Input.~ with the N header lines and the data
+// rows rewritten:
+// - the data end at the end notes: everything from the first data line
+//   shorter than 5 characters on is left out;
 // - in comma- or semicolon-separated lines, decimal commas become points
 //   and empty fields are missing values (mendSeparatedFields): with the
 //   substitution on they take the sign, else the line reads as ending there;
@@ -50,7 +52,8 @@ using RawLineWatch = std::function<void(std::string_view line, long lineNumber)>
 // find are recorded in the context for the passes that follow, and the data
 // lines are written only when a later step reads them (see keepsWorkFiles).
 // A token that is not a number throws UnreadableNumber with its place.
-void extractDataRows(TaskContext& context, const MissingValueSettings& settings,
+// Returns the number of lines of the input, end notes included.
+long extractDataRows(TaskContext& context, const MissingValueSettings& settings,
                      const RawLineWatch& watch = {});
 
 } // namespace climora

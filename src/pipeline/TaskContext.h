@@ -9,6 +9,7 @@
 #include "pipeline/RunState.h"
 #include "pipeline/WeatherRecord.h"
 
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -36,6 +37,9 @@ struct TaskContext {
     // Called by the conversion with each converted row and its day of year,
     // after an estimate has replaced its value; empty when nobody asks.
     std::function<void(const WeatherRecord&, int)> dayConverted;
+    // The input file the run reads where it lies; empty when the run reads
+    // the input panel saved as Input.~.
+    std::filesystem::path inputFile;
     // The run's data rows as first read, for the passes after that.
     std::shared_ptr<RowRecording> recording;
 };

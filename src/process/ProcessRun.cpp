@@ -7,6 +7,7 @@
 #include "notes/RunNotes.h"
 #include "pipeline/DataCheckup.h"
 #include "pipeline/DataRows.h"
+#include "pipeline/InputLines.h"
 #include "pipeline/RunState.h"
 #include "pipeline/TaskContext.h"
 #include "pipeline/WeatherRecord.h"
@@ -57,10 +58,17 @@ bool prepareRun(const ProcessRequest& request, TaskContext& context, RunNotes& n
                      request.estimation.task4Latitude, request.estimation.task5Latitude};
     if (!checkInputs(inputs, spec, context.messenger))
         return false;
-    request.saveInput(context.work.file(temporary::input));
-    notes.countLines(context.work.file(temporary::input));
-    removeEndNotes(context);
-    return assignUnit(request.columnSlots, spec, context.messenger);
+    // The window's panel is saved and its end notes cut first; an input file
+    // is read where it lies, its end notes left out by the extraction.
+    if (context.inputFile.empty()) {
+        request.saveInput(context.work.file(temporary::input));
+        notes.setFileLines(removeEndNotes(context));
+    }
+    if (assignUnit(request.columnSlots, spec, context.messenger))
+        return true;
+    if (!context.inputFile.empty()) // a file that is not text is reported first
+        InputLines(context.inputFile, TextSource::Any).readToEnd();
+    return false;
 }
 
 // Extraction, missing values, checkup and the task; false when a step stopped.
@@ -68,7 +76,9 @@ bool processData(const ProcessRequest& request, TaskContext& context, RunEnd& st
                  RunNotes& notes, const ScreenedRowWatch& screenedRows) {
     context.gauge.show();
     context.panel.clear();
-    extractDataRows(context, request.missingValues, notes.lineWatch());
+    long inputLines = extractDataRows(context, request.missingValues, notes.lineWatch());
+    if (!context.inputFile.empty())
+        notes.setFileLines(inputLines);
     notes.afterExtraction(context.spec);
     if (context.state.abort)
         return false;
@@ -120,6 +130,8 @@ ProcessOutcome runProcess(const ProcessRequest& request, const WorkFolder& work,
         context.dayConverted = [&outcome, &spec](const WeatherRecord& row, int dayOfYear) {
             outcome.days.push_back(dailyWeatherOf(row, dayOfYear, spec));
         };
+    if (request.inputFile)
+        context.inputFile = *request.inputFile;
     RunNotes notes;
     if (!prepareRun(request, context, notes))
         return outcome;

@@ -30,6 +30,9 @@ struct ProcessRequest {
     EstimationSettings estimation;
     // Writes the input panel's lines to the given file (Input.~).
     std::function<void(const std::filesystem::path&)> saveInput;
+    // Instead, the input file the run reads where it lies (in any text
+    // encoding); nothing is copied.
+    std::optional<std::filesystem::path> inputFile;
     // The site's latitude when known before the run (tasks 1 and 6 take it
     // from the site line afterwards); only the notes use it.
     std::optional<double> siteLatitude;

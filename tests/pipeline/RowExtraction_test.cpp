@@ -7,36 +7,46 @@ using climora::testing::PipelineTest;
 
 using EndNotes = PipelineTest;
 
-TEST_F(EndNotes, AShortLineEndsTheDataAndEverythingAfterItGoes) {
-    input("Head\r\nx\r\n2005 1 3\r\n2005 2 4\r\n2005\r\n2005 3 5\r\n", 2);
-    removeEndNotes(context);
-    EXPECT_EQ(file("Input.~"), "Head\r\nx\r\n2005 1 3\r\n2005 2 4\r\n");
-    input("H\r\n2005 1 3\r\n\r\nNotes: data are provisional\r\n", 1);
-    removeEndNotes(context);
-    EXPECT_EQ(file("Input.~"), "H\r\n2005 1 3\r\n");
-}
+const MissingValueSettings cleaningOnly{false, "-99", "0.01"};
 
-TEST_F(EndNotes, ShortHeaderLinesAndFilesWithoutNotesStayAsTheyAre) {
-    input("\r\nab\r\n2005 1 3\r\n2005 2 4\r\n", 2);
-    removeEndNotes(context);
-    EXPECT_EQ(file("Input.~"), "\r\nab\r\n2005 1 3\r\n2005 2 4\r\n");
-    input("only\r\nheader\r\n", 5); // N beyond the last line: an empty data block
-    removeEndNotes(context);
-    EXPECT_EQ(file("Input.~"), "only\r\nheader\r\n");
-}
+TEST_F(EndNotes, AShortDataLineEndsTheDataAndEverythingAfterItGoes) {
+    // The window cuts the saved panel; the extraction of an input file left
+    // where it lies leaves the same lines out (and cleans those it keeps).
+    struct {
+        const char* input;
+        long long rows;
+        const char* kept;
+        const char* extracted;
+        long lines;
+    } cases[] = {
+        {"Head\r\nx\r\n2005 1 3\r\n2005 2 4\r\n2005\r\n2005 3 5\r\n", 2,
+         "Head\r\nx\r\n2005 1 3\r\n2005 2 4\r\n", nullptr, 6},
+        {"H\r\n2005 1 3\r\n\r\nNotes: data are provisional\r\n", 1, "H\r\n2005 1 3\r\n", nullptr,
+         4},
+        {"\r\nab\r\n2005 1 3\r\n2005 2 4", 2, "\r\nab\r\n2005 1 3\r\n2005 2 4",
+         "\r\nab\r\n2005 1 3\r\n2005 2 4\r\n", 4},
+        {"only\r\nheader\r\n", 5, "only\r\nheader\r\n", nullptr, 2}, // N beyond the last line
+        {"2005\xC2\xB0\r\n", 0, "2005\xC2\xB0\r\n", "2005 \r\n", 1}, // 5 characters, 6 bytes
+        {"20\xC2\xB0\xC2\xB0\r\n9", 0, "", nullptr, 2},                  // four characters
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.input);
+        input(c.input, c.rows);
+        EXPECT_EQ(removeEndNotes(context), c.lines);
+        EXPECT_EQ(file("Input.~"), c.kept);
 
-TEST_F(EndNotes, CharactersNotBytesDecideTheLength) {
-    input("2005\xC2\xB0\r\n", 0); // five characters, six bytes
-    removeEndNotes(context);
-    EXPECT_EQ(file("Input.~"), "2005\xC2\xB0\r\n");
-    input("20\xC2\xB0\xC2\xB0\r\n9", 0); // four characters
-    removeEndNotes(context);
-    EXPECT_EQ(file("Input.~"), "");
+        climora::testing::writeBytes(folder / "station.txt", c.input);
+        context.inputFile = folder / "station.txt";
+        state.columnCount = 1;
+        EXPECT_EQ(extractDataRows(context, cleaningOnly), c.lines);
+        EXPECT_EQ(file("Input.~"), c.extracted ? c.extracted : c.kept);
+        context.inputFile.clear();
+    }
 }
 
 using Cleaning = PipelineTest;
 
-const MissingValueSettings noSubstitution{false, "-99", "0.01"};
+const MissingValueSettings& noSubstitution = cleaningOnly;
 
 TEST_F(Cleaning, CleansFlagsAndCommasButNeverTheHeader) {
     input("Date,Tmax (\xC2\xB0"
@@ -78,9 +88,9 @@ TEST_F(Substitution, TakesTheSignAndTextFromTheSettings) {
 }
 
 TEST_F(Substitution, ALineOfBlanksJoinsTheNextLine) {
-    input("1 2\r\n      \r\n3 4\r\n", 0);
+    input("11 22\r\n      \r\n33 44\r\n", 0);
     extractDataRows(context, MissingValueSettings{});
-    EXPECT_EQ(file("Input.~"), "1\t2\t\r\n3\t4\t\r\n");
+    EXPECT_EQ(file("Input.~"), "11\t22\t\r\n33\t44\t\r\n");
 }
 
 TEST_F(Substitution, FailsOnTextsThatAreNotNumbers) {
