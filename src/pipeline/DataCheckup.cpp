@@ -6,6 +6,7 @@
 #include "pipeline/Conversion.h"
 #include "pipeline/DataRows.h"
 #include "pipeline/FixedText.h"
+#include "pipeline/RowParser.h"
 #include "pipeline/UnitFactors.h"
 
 #include <optional>
@@ -103,43 +104,11 @@ void appendReportLine(std::string& line, const WeatherRecord& r, int d, bool doy
     appendInteger(line, r.day);
 }
 
-// Goes through the rows; true when some row was suspicious.
-bool screenRows(TaskContext& context, TextLineWriter& report, const CheckupFactors& factors,
-                bool doyMode, const ScreenedRowWatch& eachRow) {
-    DataRows rows(context, DataRows::Mode::Record);
-    WeatherRecord& record = context.record;
-    Sequence previous;
-    bool anySuspicious = false;
-    std::string line;
-    while (rows.next()) {
-        int d = rowDayOfYear(record, doyMode);
-        if (!previous.started)
-            previous = {true, record.year, d - 1};
-        bool suspicious = previous.broken(record.year, d) ||
-                          suspiciousValue(record, comparedValues(record, factors), factors.solar);
-        if (suspicious) {
-            appendReportLine(line, record, d, doyMode);
-            report.line(line);
-            anySuspicious = true;
-        }
-        previous.year = record.year;
-        previous.dayOfYear = d;
-        if (eachRow)
-            eachRow(record);
-        context.gauge.step();
-    }
-    return anySuspicious;
-}
-
 CheckupResult fail(TaskContext& context, const char* message) {
     context.messenger.reportError(message);
     context.state.abort = true;
     return CheckupResult::Failed;
 }
-
-} // namespace
-
-namespace {
 
 void writeReportHeader(TextLineWriter& report, bool doyMode) {
     report.line("Report of weather data checkup.");
@@ -150,7 +119,7 @@ void writeReportHeader(TextLineWriter& report, bool doyMode) {
 }
 
 // The outcome of a pass that went through every row.
-CheckupResult announce(TaskContext& context, bool suspicious) {
+CheckupResult announceOutcome(TaskContext& context, bool suspicious) {
     bool taskThree = context.state.task == task::checkData;
     if (suspicious) {
         context.state.abort = true;
@@ -168,33 +137,115 @@ CheckupResult announce(TaskContext& context, bool suspicious) {
     return CheckupResult::Clean;
 }
 
+CheckupFactors checkupFactorsOf(const ColumnSpec& spec) {
+    return {conversionUnitSolar(spec.unitOf(Solar)),
+            conversionUnitForWater(spec.unitOf(Precip)),
+            conversionUnitForWater(spec.unitOf(ET)),
+            conversionUnitForWater(spec.unitOf(PanEvap)),
+            conversionUnitWS(spec.unitOf(WndSpd)),
+            temperatureScaleOf(spec.unitOf(TMax)) == TemperatureScale::Celsius};
+}
+
 } // namespace
 
-CheckupResult dataCheckup(TaskContext& context, const ScreenedRowWatch& eachRow) {
-    const ColumnSpec& spec = context.spec;
-    CheckupFactors factors{conversionUnitSolar(spec.unitOf(Solar)),
-                           conversionUnitForWater(spec.unitOf(Precip)),
-                           conversionUnitForWater(spec.unitOf(ET)),
-                           conversionUnitForWater(spec.unitOf(PanEvap)),
-                           conversionUnitWS(spec.unitOf(WndSpd)),
-                           temperatureScaleOf(spec.unitOf(TMax)) == TemperatureScale::Celsius};
-    if (spec.unitOf(TMax) != spec.unitOf(TMin))
-        return fail(context, "Unit of Tmax and Tmin should be the same.");
-    bool doyMode = spec.holds(DOY) || spec.holds(YYDOY);
+struct CheckupScreen::Screening {
+    CheckupFactors factors;
+    bool doyMode;
+    TextLineWriter report;
+    Sequence previous;
+    std::string line;
+};
 
-    TextLineWriter report(context.work.file(temporary::output));
-    writeReportHeader(report, doyMode);
-    bool suspicious = false;
-    const char* problem = nullptr;
-    try {
-        suspicious = screenRows(context, report, factors, doyMode, eachRow);
-    } catch (const DateProblem& date) {
-        problem = date.message;
-    } catch (const InvalidNumericInput&) {
-        problem = formatProblem;
+CheckupScreen::CheckupScreen(TaskContext& context, ScreenedRowWatch eachRow)
+    : context_(context), eachRow_(std::move(eachRow)),
+      reportFile_(context.work.file(temporary::checkup)) {
+    const ColumnSpec& spec = context.spec;
+    bool doyMode = spec.holds(DOY) || spec.holds(YYDOY);
+    screening_.reset(new Screening{checkupFactorsOf(spec), doyMode, TextLineWriter(reportFile_)});
+    writeReportHeader(screening_->report, doyMode);
+}
+
+CheckupScreen::~CheckupScreen() {
+    screening_.reset();
+    if (!announced_) {
+        std::error_code ignored;
+        std::filesystem::remove(reportFile_, ignored);
     }
-    report.close();
-    return problem ? fail(context, problem) : announce(context, suspicious);
+}
+
+bool CheckupScreen::screen() {
+    if (problem_)
+        return false;
+    Screening& s = *screening_;
+    const WeatherRecord& record = context_.record;
+    try {
+        int d = rowDayOfYear(record, s.doyMode);
+        if (!s.previous.started)
+            s.previous = {true, record.year, d - 1};
+        bool suspicious =
+            s.previous.broken(record.year, d) ||
+            suspiciousValue(record, comparedValues(record, s.factors), s.factors.solar);
+        if (suspicious) {
+            appendReportLine(s.line, record, d, s.doyMode);
+            s.report.line(s.line);
+            suspicious_ = true;
+        }
+        s.previous.year = record.year;
+        s.previous.dayOfYear = d;
+    } catch (const DateProblem& date) {
+        problem_ = date.message;
+        return false;
+    }
+    if (eachRow_)
+        eachRow_(record);
+    ++rows_;
+    return true;
+}
+
+void CheckupScreen::addRow(const double* values) {
+    if (problem_)
+        return;
+    try {
+        for (int k = 1; k <= context_.spec.columnCount; ++k)
+            assignValue(context_.spec, context_.record, k, values[k - 1]);
+    } catch (const InvalidNumericInput&) {
+        endAtUnreadable();
+        return;
+    }
+    screen();
+}
+
+void CheckupScreen::endAtUnreadable() {
+    if (!problem_)
+        problem_ = formatProblem;
+}
+
+CheckupResult CheckupScreen::announce() {
+    for (long i = 0; i < rows_; ++i)
+        context_.gauge.step();
+    screening_->report.close();
+    screening_.reset();
+    std::filesystem::rename(reportFile_, context_.work.file(temporary::output));
+    announced_ = true;
+    return problem_ ? fail(context_, problem_) : announceOutcome(context_, suspicious_);
+}
+
+bool checkupScreensRows(const ColumnSpec& spec) {
+    return spec.unitOf(TMax) == spec.unitOf(TMin);
+}
+
+CheckupResult dataCheckup(TaskContext& context, const ScreenedRowWatch& eachRow) {
+    if (!checkupScreensRows(context.spec))
+        return fail(context, "Unit of Tmax and Tmin should be the same.");
+    CheckupScreen screen(context, eachRow);
+    try {
+        DataRows rows(context, DataRows::Mode::Record);
+        while (rows.next() && screen.screen()) {
+        }
+    } catch (const InvalidNumericInput&) {
+        screen.endAtUnreadable();
+    }
+    return screen.announce();
 }
 
 } // namespace climora

@@ -79,10 +79,54 @@ double tokenValue(std::string_view token) {
     return *value;
 }
 
+namespace {
+
+// Reads a plain decimal ("-12.5", at most 15 digits) that stands at `pos`
+// as a whole token, the common case, while finding its end; false for any
+// other token, which is then read the general way.
+bool readPlainDecimal(std::string_view line, std::size_t pos, std::size_t& end, double& value) {
+    const char* p = line.data() + pos;
+    const char* last = line.data() + line.size();
+    bool negative = *p == '-';
+    p += negative;
+    std::uint64_t mantissa = 0;
+    const char* digits = p;
+    while (p != last && static_cast<unsigned>(*p - '0') < 10)
+        mantissa = mantissa * 10 + static_cast<unsigned>(*p++ - '0');
+    long wholeDigits = p - digits;
+    long fractionDigits = 0;
+    if (p != last && *p == '.') {
+        const char* fraction = ++p;
+        while (p != last && static_cast<unsigned>(*p - '0') < 10)
+            mantissa = mantissa * 10 + static_cast<unsigned>(*p++ - '0');
+        fractionDigits = p - fraction;
+    }
+    long total = wholeDigits + fractionDigits;
+    if ((p != last && !isBlank(*p)) || total == 0 || total > maxShortDigits)
+        return false;
+    value = static_cast<double>(mantissa);
+    if (fractionDigits > 0)
+        value /= powersOfTen[fractionDigits];
+    value = negative ? -value : value;
+    end = static_cast<std::size_t>(p - line.data());
+    return true;
+}
+
+} // namespace
+
 double NumberReader::next() {
     while (true) {
         if (!haveLine_ && !loadLine())
             return 0;
+        while (pos_ < line_.size() && isBlank(line_[pos_]))
+            ++pos_;
+        std::size_t start = pos_;
+        double value;
+        if (pos_ < line_.size() && readPlainDecimal(line_, start, pos_, value)) {
+            ++valuesOnLine_;
+            lastToken_ = std::string_view(line_).substr(start, pos_ - start);
+            return value;
+        }
         std::string_view token = nextToken(line_, pos_);
         if (!token.empty()) {
             ++valuesOnLine_;

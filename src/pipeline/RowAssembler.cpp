@@ -4,15 +4,16 @@
 
 namespace climora {
 
-RowAssembler::RowAssembler(RowRecording& recording)
-    : recording_(recording), row_(recording.columns(), 0.0) {}
+RowAssembler::RowAssembler(std::size_t columns, std::vector<RowSink*> sinks)
+    : sinks_(std::move(sinks)), row_(columns, 0.0) {}
 
 void RowAssembler::line(std::span<const RereadToken> tokens) {
     if (ended_)
         return;
     for (const RereadToken& token : tokens) {
         if (token.unreadable) {
-            recording_.endAtUnreadable();
+            for (RowSink* sink : sinks_)
+                sink->endAtUnreadable();
             ended_ = true;
             return;
         }
@@ -22,7 +23,8 @@ void RowAssembler::line(std::span<const RereadToken> tokens) {
         }
         row_[filled_++] = token.value;
         if (filled_ == row_.size()) {
-            recording_.addRow(row_.data());
+            for (RowSink* sink : sinks_)
+                sink->addRow(row_.data());
             filled_ = 0;
             return; // the rest of the line is skipped
         }
@@ -32,10 +34,12 @@ void RowAssembler::line(std::span<const RereadToken> tokens) {
 void RowAssembler::finish() {
     if (!ended_ && filled_ > 0) {
         std::fill(row_.begin() + static_cast<long>(filled_), row_.end(), 0.0);
-        recording_.addRow(row_.data());
+        for (RowSink* sink : sinks_)
+            sink->addRow(row_.data());
     }
     ended_ = true;
-    recording_.finish();
+    for (RowSink* sink : sinks_)
+        sink->finish();
 }
 
 } // namespace climora

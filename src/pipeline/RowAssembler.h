@@ -1,7 +1,7 @@
 #pragma once
 
 #include "pipeline/NormalForm.h"
-#include "pipeline/RowRecording.h"
+#include "pipeline/RowSink.h"
 
 #include <span>
 #include <vector>
@@ -13,18 +13,18 @@ namespace climora {
 // across lines when a line runs short, and the rest of the line its last
 // value came from is skipped; a row whose first value is 0 ends the data, and
 // so does the end of the file, where missing values read as 0. An unreadable
-// token ends the rows where a row needs it. The rows go to the recording.
+// token ends the rows where a row needs it. The rows go to every sink.
 class RowAssembler {
   public:
-    explicit RowAssembler(RowRecording& recording);
+    RowAssembler(std::size_t columns, std::vector<RowSink*> sinks);
 
     // The tokens of the next rewritten line.
     void line(std::span<const RereadToken> tokens);
-    // The end of the file: finishes the recording.
+    // The end of the file: finishes the sinks.
     void finish();
 
   private:
-    RowRecording& recording_;
+    std::vector<RowSink*> sinks_;
     std::vector<double> row_;
     std::size_t filled_ = 0;
     bool ended_ = false;

@@ -4,8 +4,8 @@
 #include "base/TextFile.h"
 #include "input/Task.h"
 #include "pipeline/FieldMends.h"
-#include "pipeline/InputLines.h"
 #include "pipeline/FixedText.h"
+#include "pipeline/InputLines.h"
 #include "pipeline/NormalForm.h"
 #include "pipeline/NumberReader.h"
 #include "pipeline/RowAssembler.h"
@@ -206,20 +206,19 @@ void showMissingValues(TaskContext& context, const std::filesystem::path& report
     std::filesystem::remove(context.work.file(temporary::input));
 }
 
-// Whether the rows can be recorded as the extraction rewrites them: a
-// substitution with a line break would split a rewritten line in two.
-bool recordsRows(const TaskContext& context, const MissingValueSettings& settings) {
-    return settings.enabled && context.state.columnCount > 0 &&
-           settings.substitution.find_first_of("\r\n") == std::string::npos;
-}
-
 // Whether a later step reads the data lines of Input.~ itself: the window
-// keeps them, the checkup reads them when nothing recorded the rows, and an
-// estimate appended to the rows copies them.
-bool writesDataLines(const RunState& state, bool recorded) {
+// keeps them, the checkup reads them when the rows were not assembled, and
+// an estimate appended to the rows copies them.
+bool writesDataLines(const RunState& state, bool assembled) {
     bool appendsEstimate =
         taskTraits(state.task).estimatedVariable != NoVariable && !state.convertAndRearrange;
-    return state.keepsWorkFiles || !recorded || appendsEstimate;
+    return state.keepsWorkFiles || !assembled || appendsEstimate;
+}
+
+// The rows are kept for the passes after the checkup; the checkup ends
+// task 3, and screens the rows itself when it is given as a sink.
+bool keepsRows(const RunState& state, const RowSink* checkup) {
+    return checkup == nullptr || state.task != task::checkData;
 }
 
 // The rows of the input (or of the panel saved as Input.~) go through one
@@ -227,7 +226,7 @@ bool writesDataLines(const RunState& state, bool recorded) {
 // is reported, so that a file that is not text is reported as such first.
 void rewriteRows(TaskContext& context, InputLines& lines, TextLineWriter& writer,
                  MissingValueCheck& missingValues, const MissingValueSettings& settings,
-                 long long sign, const RawLineWatch& watch, RowRecording* recording) {
+                 long long sign, const RawLineWatch& watch, std::vector<RowSink*> sinks) {
     std::string line;
     for (long long i = 0; i < context.state.rowsBeforeData && lines.header(line); ++i)
         writer.line(line);
@@ -238,12 +237,13 @@ void rewriteRows(TaskContext& context, InputLines& lines, TextLineWriter& writer
         return;
     }
     NormalForm form(sign, settings.substitution);
+    bool assembled = rowsAssembledWhileExtracting(context, settings);
     std::optional<RowAssembler> assembler;
-    if (recording)
-        assembler.emplace(*recording);
+    if (assembled)
+        assembler.emplace(static_cast<std::size_t>(context.state.columnCount), std::move(sinks));
     try {
         valueSubstitution(pass, form, std::to_string(sign),
-                          writesDataLines(context.state, recording != nullptr),
+                          writesDataLines(context.state, assembled),
                           assembler ? &*assembler : nullptr);
     } catch (const UnreadableNumber&) {
         if (!context.inputFile.empty())
@@ -256,10 +256,17 @@ void rewriteRows(TaskContext& context, InputLines& lines, TextLineWriter& writer
 
 } // namespace
 
+bool rowsAssembledWhileExtracting(const TaskContext& context,
+                                  const MissingValueSettings& settings) {
+    return settings.enabled && context.state.columnCount > 0 &&
+           settings.substitution.find_first_of("\r\n") == std::string::npos;
+}
+
 long extractDataRows(TaskContext& context, const MissingValueSettings& settings,
-                     const RawLineWatch& watch) {
+                     const RawLineWatch& watch, RowSink* checkup) {
     bool outsideFile = !context.inputFile.empty();
-    std::filesystem::path source = outsideFile ? context.inputFile : context.work.file(temporary::input);
+    std::filesystem::path source =
+        outsideFile ? context.inputFile : context.work.file(temporary::input);
     InputLines lines(source, outsideFile ? TextSource::Any : TextSource::OwnUtf8);
     long long sign = 0;
     try {
@@ -275,12 +282,18 @@ long extractDataRows(TaskContext& context, const MissingValueSettings& settings,
     MissingValueCheck missingValues(reportFile, context.state.columnCount);
     context.recording.reset();
     std::shared_ptr<RowRecording> recording;
-    if (recordsRows(context, settings))
-        recording = std::make_shared<RowRecording>(
-            static_cast<std::size_t>(context.state.columnCount), context.work.file(temporary::rows));
+    std::vector<RowSink*> sinks;
+    if (rowsAssembledWhileExtracting(context, settings) && keepsRows(context.state, checkup)) {
+        recording =
+            std::make_shared<RowRecording>(static_cast<std::size_t>(context.state.columnCount),
+                                           context.work.file(temporary::rows));
+        sinks.push_back(recording.get());
+    }
+    if (checkup)
+        sinks.push_back(checkup);
     {
         TextLineWriter writer(output);
-        rewriteRows(context, lines, writer, missingValues, settings, sign, watch, recording.get());
+        rewriteRows(context, lines, writer, missingValues, settings, sign, watch, std::move(sinks));
         writer.close();
         missingValues.close();
     }

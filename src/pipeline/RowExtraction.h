@@ -2,6 +2,7 @@
 
 #include "base/Messenger.h"
 #include "pipeline/NormalForm.h"
+#include "pipeline/RowSink.h"
 #include "pipeline/TaskContext.h"
 
 #include <functional>
@@ -53,7 +54,15 @@ long removeEndNotes(TaskContext& context);
 // lines are written only when a later step reads them (see keepsWorkFiles).
 // A token that is not a number throws UnreadableNumber with its place.
 // Returns the number of lines of the input, end notes included.
+//
+// When the rows are assembled while extracting (see below), a `checkup`
+// sink sees them as they are read; it must stay silent until the extraction
+// has reported its own outcome.
 long extractDataRows(TaskContext& context, const MissingValueSettings& settings,
-                     const RawLineWatch& watch = {});
+                     const RawLineWatch& watch = {}, RowSink* checkup = nullptr);
+
+// Whether the extraction assembles the rows as it reads them: the
+// substitution is on (so every value is read) and its text has no line break.
+bool rowsAssembledWhileExtracting(const TaskContext& context, const MissingValueSettings& settings);
 
 } // namespace climora

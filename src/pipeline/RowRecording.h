@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/TextFile.h"
+#include "pipeline/RowSink.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -18,23 +19,23 @@ namespace climora {
 //
 // The rows end either normally or at a value that could not be read: a
 // replay then throws InvalidNumericInput where the reading would have.
-class RowRecording {
+class RowRecording : public RowSink {
   public:
     static constexpr std::size_t defaultMemoryLimit = 48u << 20;
 
     RowRecording(std::size_t columns, std::filesystem::path spillFile,
                  std::size_t memoryLimit = defaultMemoryLimit);
-    ~RowRecording();
+    ~RowRecording() override;
     RowRecording(const RowRecording&) = delete;
     RowRecording& operator=(const RowRecording&) = delete;
 
     std::size_t columns() const { return columns_; }
     // One row of columns() values.
-    void addRow(const double* values);
+    void addRow(const double* values) override;
     // The rows end here; the next one could not be read.
-    void endAtUnreadable();
+    void endAtUnreadable() override;
     // The rows are all there: only a finished recording is replayed.
-    void finish();
+    void finish() override;
     bool finished() const { return finished_; }
     bool spilled() const { return spill_ != nullptr; }
 

@@ -71,18 +71,29 @@ bool prepareRun(const ProcessRequest& request, TaskContext& context, RunNotes& n
     return false;
 }
 
+// The checkup screens the rows while the extraction reads them when it can;
+// what it finds is reported once the extraction has reported its own.
+bool screensWhileExtracting(const ProcessRequest& request, const TaskContext& context) {
+    return rowsAssembledWhileExtracting(context, request.missingValues) &&
+           checkupScreensRows(context.spec);
+}
+
 // Extraction, missing values, checkup and the task; false when a step stopped.
 bool processData(const ProcessRequest& request, TaskContext& context, RunEnd& stopEnd,
                  RunNotes& notes, const ScreenedRowWatch& screenedRows) {
     context.gauge.show();
     context.panel.clear();
-    long inputLines = extractDataRows(context, request.missingValues, notes.lineWatch());
+    std::optional<CheckupScreen> screen;
+    if (screensWhileExtracting(request, context))
+        screen.emplace(context, screenedRows);
+    long inputLines = extractDataRows(context, request.missingValues, notes.lineWatch(),
+                                      screen ? &*screen : nullptr);
     if (!context.inputFile.empty())
         notes.setFileLines(inputLines);
     notes.afterExtraction(context.spec);
     if (context.state.abort)
         return false;
-    CheckupResult checkup = dataCheckup(context, screenedRows);
+    CheckupResult checkup = screen ? screen->announce() : dataCheckup(context, screenedRows);
     if (context.state.abort) {
         if (checkup == CheckupResult::Clean)
             stopEnd = RunEnd::Checked;
