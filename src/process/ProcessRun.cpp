@@ -1,5 +1,6 @@
 #include "process/ProcessRun.h"
 
+#include "base/HeldMessages.h"
 #include "base/NumberText.h"
 #include "formats/ConvertedDay.h"
 #include "input/ColumnSpec.h"
@@ -64,11 +65,15 @@ bool prepareRun(const ProcessRequest& request, TaskContext& context, RunNotes& n
         request.saveInput(context.work.file(temporary::input));
         notes.setFileLines(removeEndNotes(context));
     }
-    if (assignUnit(request.columnSlots, spec, context.messenger))
-        return true;
-    if (!context.inputFile.empty()) // a file that is not text is reported first
+    if (context.inputFile.empty())
+        return assignUnit(request.columnSlots, spec, context.messenger);
+    // The input file is read later; one that is not text is reported first.
+    HeldMessages held(context.messenger);
+    bool assigned = assignUnit(request.columnSlots, spec, held);
+    if (!assigned)
         InputLines(context.inputFile, TextSource::Any).readToEnd();
-    return false;
+    held.passOn();
+    return assigned;
 }
 
 // The checkup screens the rows while the extraction reads them when it can;

@@ -133,3 +133,34 @@ TEST_F(BatchConventions, RefusalsSayWhyBeforeAnyWork) {
         EXPECT_FALSE(fs::exists(dir / "out"));
     }
 }
+
+// The input is read once, as the run goes, so a NUL byte far into the file
+// is found late; it is still reported before what the run meets first.
+TEST_F(BatchConventions, AFileThatIsNotTextIsReportedBeforeAnythingTheRunMeetsFirst) {
+    std::string rows;
+    for (int day = 1; rows.size() < (300u << 10); day = day % 365 + 1)
+        rows += "2005 " + std::to_string(day) + " 5 3\r\n";
+    const std::string lateNul = "H\r\n" + rows + std::string("2005 1 5\0 3\r\n", 13);
+    writeBytes(dir / "late-nul.txt", lateNul);
+    writeBytes(dir / "unreadable.txt", "H\r\n2005 1 5 x\r\n" + lateNul.substr(3));
+    const std::string notText = "error: The file can't be opened because it is not a text file\n";
+    const struct {
+        const char* what;
+        std::vector<std::string> args;
+    } cases[] = {
+        {"a column without its unit", {"--rows", "1", "--columns", "Year,DOY,T-max,T-min"}},
+        {"a sign that is not a number",
+         {"--rows", "1", "--columns", columns, "--missing-sign", "x"}},
+        {"missing values", {"--rows", "1", "--columns", columns + ",Precip:mm"}},
+        {"the data checkup", {"--rows", "1", "--columns", columns, "--task", "3"}},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args = c.args;
+        args.push_back("late-nul.txt");
+        BatchRun result = run(args);
+        EXPECT_EQ(result.errors, notText) << c.what;
+        EXPECT_EQ(result.exitStatus, 2) << c.what;
+    }
+    BatchRun unreadable = run({"--rows", "1", "--columns", columns, "unreadable.txt"});
+    EXPECT_EQ(unreadable.errors, notText); // not the unreadable number on line 2
+}

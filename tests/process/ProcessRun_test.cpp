@@ -1,6 +1,8 @@
 #include "base/TextFile.h"
 #include "pipeline/NumberReader.h"
+#include "pipeline/UnreadableNumber.h"
 #include "process/ProcessRun.h"
+#include "testing/CountingGauge.h"
 #include "testing/RecordingMessenger.h"
 #include "testing/TempFolder.h"
 
@@ -38,7 +40,7 @@ class Process : public ::testing::Test {
     TempFolder folder;
     WorkFolder work{folder.path()};
     RecordingMessenger messenger;
-    NullGauge gauge;
+    climora::testing::CountingGauge gauge;
     RecordingPanel panel;
     ProcessRequest request;
     Lines inputPanel;
@@ -194,4 +196,34 @@ TEST(RemoveExtraRows, KeepsOnlyTheFirstHeaderLine) {
         removeExtraRows(panel, n);
         EXPECT_EQ(panel.lines().size(), n == 4 ? 2u : 5u) << n;
     }
+}
+
+// The checkup screens the rows while the extraction reads them, but what it
+// finds waits for the extraction's outcome: a wrong day before missing values
+// or an unreadable number is never reported, and leaves no report behind.
+TEST_F(Process, TheCheckupSpeaksOnlyAfterTheExtraction) {
+    slots({{Year, -1}, {DOY, -1}, {TMax, 1}, {TMin, 1}});
+    request.rowsText = "1";
+    inputPanel = {"Head", "2005 1 10 2", "2005 5 10 2", "2005 6 10"};
+    EXPECT_EQ(run().end, RunEnd::Stopped);
+    EXPECT_EQ(events(),
+              (Lines{"tone: error", "error: Missing values are found. Correct the data first."}));
+    EXPECT_EQ(gauge.steps, 3); // the extraction's lines alone
+    EXPECT_FALSE(exists("Checkup.~"));
+
+    messenger.clear();
+    inputPanel = {"Head", "2005 1 10 2", "2005 5 10 2", "2005 6 10 1.2.3"};
+    EXPECT_THROW(run(), UnreadableNumber);
+    EXPECT_TRUE(events().empty());
+    EXPECT_FALSE(exists("Checkup.~"));
+
+    messenger.clear();
+    gauge.steps = 0;
+    request.task = 3;
+    inputPanel = {"Head", "2005 1 10 2", "2005 5 10 2", "2005 6 10 1"};
+    EXPECT_EQ(run().end, RunEnd::Stopped);
+    EXPECT_EQ(events(), (Lines{"tone: error", "warning: Data erros are spotted!"}));
+    EXPECT_EQ(gauge.steps, 6); // three lines read, then three rows screened
+    EXPECT_EQ(panel.lines.back(), "\t2005 / 5");
+    EXPECT_FALSE(exists("Checkup.~"));
 }
