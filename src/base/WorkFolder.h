@@ -38,6 +38,7 @@ inline constexpr std::string_view output = "Output.~";   // the rows a step writ
 inline constexpr std::string_view estimates = "Out.~";   // one estimate per data row
 inline constexpr std::string_view rows = "Rows.~";       // a run's rows beyond what memory keeps
 inline constexpr std::string_view checkup = "Checkup.~"; // the checkup's report while it screens
+inline constexpr std::string_view conversion = "Convert.~"; // a conversion made while rows are read
 inline constexpr std::string_view report = "Report.~";   // the missing-value report
 inline constexpr std::string_view layout = "Layout.~";   // a crop model's weather file
 inline constexpr std::string_view templateList = "TemplateList.~"; // the new list, first

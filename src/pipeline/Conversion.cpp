@@ -21,13 +21,6 @@ TemperatureScale temperatureScaleOf(std::string_view unit) {
 
 namespace {
 
-struct ConversionFactors {
-    double solar;
-    double precipitation;
-    double et;
-    TemperatureScale temperature;
-};
-
 double toCelsius(double value, TemperatureScale scale) {
     switch (scale) {
     case TemperatureScale::Celsius:
@@ -39,8 +32,14 @@ double toCelsius(double value, TemperatureScale scale) {
     }
 }
 
-// The row's day of year: its DOY when given, else the day of its date.
-std::optional<int> rowDayOfYear(const WeatherRecord& record) {
+} // namespace
+
+ConversionFactors conversionFactorsOf(const ColumnSpec& spec) {
+    return {conversionUnitSolar(spec.unitOf(Solar)), conversionUnitForWater(spec.unitOf(Precip)),
+            conversionUnitForWater(spec.unitOf(ET)), temperatureScaleOf(spec.unitOf(TMax))};
+}
+
+std::optional<int> convertedDayOfYear(const WeatherRecord& record) {
     if (record.dayOfYear >= 1)
         return record.dayOfYear;
     if (record.year >= 1 && record.month >= 1 && record.day >= 1)
@@ -68,19 +67,7 @@ void appendAgroviaLine(std::string& text, const WeatherRecord& record, int dayOf
     appendFixed(text, record.value(ET) * factors.et, 1);
 }
 
-// Tasks 4 to 7 hand in one estimate per row, which replaces the column's value.
-int estimatedVariable(int task) {
-    return taskTraits(task).estimatedVariable;
-}
-
-} // namespace
-
-namespace {
-
-// The header lines (or the input name when there are none), then the column
-// names and units. A header line past the end of the file is empty, so that
-// the completion of the header finds the column names on line N + 1.
-void writeAgroviaHeader(TaskContext& context, TextLineReader& input, TextLineWriter& output) {
+void writeAgroviaHeader(const TaskContext& context, LineSource& input, TextLineWriter& output) {
     std::string line;
     for (long long i = 0; i < context.state.rowsBeforeData; ++i) {
         if (!input.next(line))
@@ -91,6 +78,13 @@ void writeAgroviaHeader(TaskContext& context, TextLineReader& input, TextLineWri
         output.line(context.inputName); // keeps four lines above the data
     output.line(agroviaColumnNames);
     output.line(agroviaUnits);
+}
+
+namespace {
+
+// Tasks 4 to 7 hand in one estimate per row, which replaces the column's value.
+int estimatedVariable(int task) {
+    return taskTraits(task).estimatedVariable;
 }
 
 // One line per data row; false at a row without a date.
@@ -108,7 +102,7 @@ bool writeAgroviaRows(TaskContext& context, std::optional<TextLineReader>& estim
             record.value(estimated) = estimates->next();
             estimates->skipLine();
         }
-        std::optional<int> dayOfYear = rowDayOfYear(record);
+        std::optional<int> dayOfYear = convertedDayOfYear(record);
         if (!dayOfYear)
             return false;
         appendAgroviaLine(line, record, *dayOfYear, factors);
@@ -124,9 +118,7 @@ bool writeAgroviaRows(TaskContext& context, std::optional<TextLineReader>& estim
 
 void convertRearrange(TaskContext& context) {
     const ColumnSpec& spec = context.spec;
-    ConversionFactors factors{
-        conversionUnitSolar(spec.unitOf(Solar)), conversionUnitForWater(spec.unitOf(Precip)),
-        conversionUnitForWater(spec.unitOf(ET)), temperatureScaleOf(spec.unitOf(TMax))};
+    ConversionFactors factors = conversionFactorsOf(spec);
     if (spec.unitOf(TMax) != spec.unitOf(TMin)) {
         context.messenger.reportError("Units of Tmax and Tmin need to be the same.");
         context.state.abort = true;

@@ -2,6 +2,10 @@
 
 #include "pipeline/TaskContext.h"
 
+#include "base/TextFile.h"
+
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace climora {
@@ -21,5 +25,22 @@ inline constexpr std::string_view agroviaUnits = "\t\tMJ/m2\toC\toC\t%\tmm\tmm";
 // oC and mm. Tasks 4 to 7 take their estimate for each row from Out.~.
 // Reports unequal temperature units and rows without a date.
 void convertRearrange(TaskContext& context);
+
+// The pieces of the conversion, for a pass that converts rows as they come.
+struct ConversionFactors {
+    double solar;
+    double precipitation;
+    double et;
+    TemperatureScale temperature;
+};
+ConversionFactors conversionFactorsOf(const ColumnSpec& spec);
+// The row's day of year: its DOY when given, else the day of its date.
+std::optional<int> convertedDayOfYear(const WeatherRecord& record);
+// One data line of the layout (without its line end) in `text`.
+void appendAgroviaLine(std::string& text, const WeatherRecord& record, int dayOfYear,
+                       const ConversionFactors& factors);
+// The N header lines from `input` (empty past its end, or the input name
+// when N is 0), then the column names and units.
+void writeAgroviaHeader(const TaskContext& context, LineSource& input, TextLineWriter& output);
 
 } // namespace climora

@@ -215,21 +215,20 @@ bool writesDataLines(const RunState& state, bool assembled) {
     return state.keepsWorkFiles || !assembled || appendsEstimate;
 }
 
-// The rows are kept for the passes after the checkup; the checkup ends
-// task 3, and screens the rows itself when it is given as a sink.
-bool keepsRows(const RunState& state, const RowSink* checkup) {
-    return checkup == nullptr || state.task != task::checkData;
-}
-
 // The rows of the input (or of the panel saved as Input.~) go through one
 // pass. A file from outside is read to its end before an unreadable number
 // is reported, so that a file that is not text is reported as such first.
 void rewriteRows(TaskContext& context, InputLines& lines, TextLineWriter& writer,
                  MissingValueCheck& missingValues, const MissingValueSettings& settings,
                  long long sign, const RawLineWatch& watch, std::vector<RowSink*> sinks) {
-    std::string line;
-    for (long long i = 0; i < context.state.rowsBeforeData && lines.header(line); ++i)
+    std::vector<std::string> headerLines;
+    for (std::string line; static_cast<long long>(headerLines.size()) < context.state.rowsBeforeData &&
+                           lines.header(line);) {
         writer.line(line);
+        headerLines.push_back(std::move(line));
+    }
+    for (RowSink* sink : sinks)
+        sink->beginRows(headerLines);
     RowPass pass{lines,         writer, missingValues,
                  context.gauge, watch,  static_cast<long>(context.state.rowsBeforeData)};
     if (!settings.enabled) {
@@ -263,7 +262,7 @@ bool rowsAssembledWhileExtracting(const TaskContext& context,
 }
 
 long extractDataRows(TaskContext& context, const MissingValueSettings& settings,
-                     const RawLineWatch& watch, RowSink* checkup) {
+                     const RawLineWatch& watch, std::vector<RowSink*> passes, bool keepRows) {
     bool outsideFile = !context.inputFile.empty();
     std::filesystem::path source =
         outsideFile ? context.inputFile : context.work.file(temporary::input);
@@ -283,14 +282,13 @@ long extractDataRows(TaskContext& context, const MissingValueSettings& settings,
     context.recording.reset();
     std::shared_ptr<RowRecording> recording;
     std::vector<RowSink*> sinks;
-    if (rowsAssembledWhileExtracting(context, settings) && keepsRows(context.state, checkup)) {
+    if (rowsAssembledWhileExtracting(context, settings) && keepRows) {
         recording =
             std::make_shared<RowRecording>(static_cast<std::size_t>(context.state.columnCount),
                                            context.work.file(temporary::rows));
         sinks.push_back(recording.get());
     }
-    if (checkup)
-        sinks.push_back(checkup);
+    sinks.insert(sinks.end(), passes.begin(), passes.end());
     {
         TextLineWriter writer(output);
         rewriteRows(context, lines, writer, missingValues, settings, sign, watch, std::move(sinks));

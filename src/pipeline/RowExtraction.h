@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace climora {
 
@@ -55,11 +56,14 @@ long removeEndNotes(TaskContext& context);
 // A token that is not a number throws UnreadableNumber with its place.
 // Returns the number of lines of the input, end notes included.
 //
-// When the rows are assembled while extracting (see below), a `checkup`
-// sink sees them as they are read; it must stay silent until the extraction
-// has reported its own outcome.
+// When the rows are assembled while extracting (see below), the `passes`
+// see them as they are read, each after the header lines; they must stay
+// silent until the extraction has reported its own outcome. The rows are
+// then also recorded in the context for later passes, unless `keepRows` is
+// false.
 long extractDataRows(TaskContext& context, const MissingValueSettings& settings,
-                     const RawLineWatch& watch = {}, RowSink* checkup = nullptr);
+                     const RawLineWatch& watch = {}, std::vector<RowSink*> passes = {},
+                     bool keepRows = true);
 
 // Whether the extraction assembles the rows as it reads them: the
 // substitution is on (so every value is read) and its text has no line break.

@@ -7,6 +7,7 @@
 #include "input/Task.h"
 #include "notes/RunNotes.h"
 #include "pipeline/DataCheckup.h"
+#include "pipeline/ConversionPass.h"
 #include "pipeline/DataRows.h"
 #include "pipeline/InputLines.h"
 #include "pipeline/RunState.h"
@@ -76,11 +77,35 @@ bool prepareRun(const ProcessRequest& request, TaskContext& context, RunNotes& n
     return assigned;
 }
 
-// The checkup screens the rows while the extraction reads them when it can;
-// what it finds is reported once the extraction has reported its own.
-bool screensWhileExtracting(const ProcessRequest& request, const TaskContext& context) {
-    return rowsAssembledWhileExtracting(context, request.missingValues) &&
-           checkupScreensRows(context.spec);
+// The passes that go through the rows while the extraction reads them: the
+// checkup, and the conversion of tasks 1 and 2. What they find is reported
+// once the extraction has reported its own outcome.
+struct PassesWhileExtracting {
+    std::optional<CheckupScreen> checkup;
+    std::optional<ConversionPass> conversion;
+
+    std::vector<RowSink*> sinks() {
+        std::vector<RowSink*> all;
+        if (checkup)
+            all.push_back(&*checkup);
+        if (conversion)
+            all.push_back(&*conversion);
+        return all;
+    }
+    // Whether a pass after the checkup replays the rows.
+    bool rowsReplayed(int task) const {
+        return !checkup || (task != task::checkData && !conversion);
+    }
+};
+
+void startPasses(PassesWhileExtracting& passes, const ProcessRequest& request,
+                 TaskContext& context, const ScreenedRowWatch& screenedRows) {
+    if (!rowsAssembledWhileExtracting(context, request.missingValues) ||
+        !checkupScreensRows(context.spec))
+        return;
+    passes.checkup.emplace(context, screenedRows);
+    if (taskTraits(context.state.task).alwaysConverts)
+        passes.conversion.emplace(context);
 }
 
 // Extraction, missing values, checkup and the task; false when a step stopped.
@@ -88,23 +113,26 @@ bool processData(const ProcessRequest& request, TaskContext& context, RunEnd& st
                  RunNotes& notes, const ScreenedRowWatch& screenedRows) {
     context.gauge.show();
     context.panel.clear();
-    std::optional<CheckupScreen> screen;
-    if (screensWhileExtracting(request, context))
-        screen.emplace(context, screenedRows);
+    PassesWhileExtracting passes;
+    startPasses(passes, request, context, screenedRows);
     long inputLines = extractDataRows(context, request.missingValues, notes.lineWatch(),
-                                      screen ? &*screen : nullptr);
+                                      passes.sinks(), passes.rowsReplayed(context.state.task));
     if (!context.inputFile.empty())
         notes.setFileLines(inputLines);
     notes.afterExtraction(context.spec);
     if (context.state.abort)
         return false;
-    CheckupResult checkup = screen ? screen->announce() : dataCheckup(context, screenedRows);
+    CheckupResult checkup =
+        passes.checkup ? passes.checkup->announce() : dataCheckup(context, screenedRows);
     if (context.state.abort) {
         if (checkup == CheckupResult::Clean)
             stopEnd = RunEnd::Checked;
         return false;
     }
-    runTaskStep(context);
+    if (passes.conversion)
+        passes.conversion->complete();
+    else
+        runTaskStep(context);
     return !context.state.abort;
 }
 
