@@ -16,6 +16,8 @@ class RowEstimator {
     // The first line's text, in appended-column or in convert mode; known
     // once the pass is over.
     virtual std::string description(bool convert) const = 0;
+    // Whether the description is known before the first row.
+    virtual bool describedBeforeRows() const { return true; }
 };
 
 // How an estimate is written and where the conversion takes it from.

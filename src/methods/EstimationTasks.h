@@ -1,7 +1,9 @@
 #pragma once
 
+#include "methods/EstimationRun.h"
 #include "pipeline/TaskContext.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,6 +13,12 @@ namespace climora {
 // The four estimating tasks. Each reads its page's settings, checks them,
 // runs the shared estimation run and reports its own problems (abort flag
 // set). A page field that is not a number throws FieldValueError.
+// prepareX does the first part: the checks and the task's estimator, or
+// nothing after a reported problem.
+std::unique_ptr<RowEstimator> prepareSolarFromTemp(TaskContext& context);
+std::unique_ptr<RowEstimator> prepareSolarFromSunShineHr(TaskContext& context);
+std::unique_ptr<RowEstimator> prepareEtFromEvap(TaskContext& context);
+std::unique_ptr<RowEstimator> preparePenmanMonteith(TaskContext& context);
 
 // Task 4: solar radiation from T-max and T-min.
 void estimateSolarFromTemp(TaskContext& context);

@@ -35,18 +35,22 @@ class PanEstimator : public RowEstimator {
 
 } // namespace
 
-void ET_from_Evap(TaskContext& context) {
+std::unique_ptr<RowEstimator> prepareEtFromEvap(TaskContext& context) {
     if (!testData(context.spec, context.messenger)) {
         context.state.abort = true;
-        return;
+        return nullptr;
     }
     const std::string& fetchText = context.settings.fetch;
     const double fetch =
         fetchText.empty() ? unknownPanFetch : static_cast<double>(readIntegerField(fetchText));
-    PanEstimator estimator(context.settings.panKind, fetch, fetchText,
-                           conversionUnitForWater(context.spec.unitOf(PanEvap)),
-                           conversionUnitWS(context.spec.unitOf(WndSpd)));
-    runEstimation(context, estimator, evapotranspirationEstimate);
+    return std::make_unique<PanEstimator>(context.settings.panKind, fetch, fetchText,
+                                          conversionUnitForWater(context.spec.unitOf(PanEvap)),
+                                          conversionUnitWS(context.spec.unitOf(WndSpd)));
+}
+
+void ET_from_Evap(TaskContext& context) {
+    if (std::unique_ptr<RowEstimator> estimator = prepareEtFromEvap(context))
+        runEstimation(context, *estimator, evapotranspirationEstimate);
 }
 
 } // namespace climora

@@ -134,12 +134,12 @@ std::optional<double> windHeightOf(std::string_view text) {
     return height;
 }
 
-void ET_by_PM(TaskContext& context) {
+std::unique_ptr<RowEstimator> preparePenmanMonteith(TaskContext& context) {
     const EstimationSettings& settings = context.settings;
     if (settings.task7Latitude.empty() || settings.elevation.empty()) {
         context.messenger.reportError("Latitude or altitude is not given.");
         context.state.abort = true;
-        return;
+        return nullptr;
     }
     const double latitude = readRealField(settings.task7Latitude);
     const double elevation = readRealField(settings.elevation);
@@ -149,23 +149,24 @@ void ET_by_PM(TaskContext& context) {
     if (outOfRange) {
         context.messenger.reportError(outOfRange);
         context.state.abort = true;
-        return;
+        return nullptr;
     }
     std::optional<double> windHeight = windHeightOf(settings.windHeight);
     if (!windHeight) {
         context.messenger.reportError(windHeightText);
         context.state.abort = true;
-        return;
+        return nullptr;
     }
-    if (settings.reference != EtReference::Alfalfa) {
-        ReferenceEstimator estimator(settings.reference, {latitude, elevation}, *windHeight,
-                                     context.spec);
-        runEstimation(context, estimator, evapotranspirationEstimate);
-        return;
-    }
-    PenmanMonteithEstimator estimator(latitudeInRadians(latitude), elevation, *windHeight,
-                                      context.spec);
-    runEstimation(context, estimator, evapotranspirationEstimate);
+    if (settings.reference != EtReference::Alfalfa)
+        return std::make_unique<ReferenceEstimator>(
+            settings.reference, ReferenceSite{latitude, elevation}, *windHeight, context.spec);
+    return std::make_unique<PenmanMonteithEstimator>(latitudeInRadians(latitude), elevation,
+                                                     *windHeight, context.spec);
+}
+
+void ET_by_PM(TaskContext& context) {
+    if (std::unique_ptr<RowEstimator> estimator = preparePenmanMonteith(context))
+        runEstimation(context, *estimator, evapotranspirationEstimate);
 }
 
 } // namespace climora

@@ -32,6 +32,7 @@ class SunshineEstimator : public RowEstimator {
     std::string description(bool convert) const override {
         return sunshineDescription(mode_.value_or(SunshineMode::Hours), zone_, convert);
     }
+    bool describedBeforeRows() const override { return false; } // the first row decides
 
   private:
     // Decided on the first row: a variable without a column still holds the
@@ -52,13 +53,17 @@ class SunshineEstimator : public RowEstimator {
 
 } // namespace
 
-void estimateSolarFromSunShineHr(TaskContext& context) {
+std::unique_ptr<RowEstimator> prepareSolarFromSunShineHr(TaskContext& context) {
     const double latitude = readRealField(context.settings.task5Latitude);
     const int zone = context.settings.climateZone;
     context.record.value(SunHr) = -1;
     context.record.value(SunHrPercent) = -1;
-    SunshineEstimator estimator(latitudeInRadians(latitude), zone);
-    runEstimation(context, estimator, solarEstimate);
+    return std::make_unique<SunshineEstimator>(latitudeInRadians(latitude), zone);
+}
+
+void estimateSolarFromSunShineHr(TaskContext& context) {
+    std::unique_ptr<RowEstimator> estimator = prepareSolarFromSunShineHr(context);
+    runEstimation(context, *estimator, solarEstimate);
 }
 
 } // namespace climora

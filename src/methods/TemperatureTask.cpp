@@ -39,18 +39,22 @@ double celsiusFrom(double value, bool celsius) {
     return celsius ? value : (value - 32) / 1.8;
 }
 
-void estimateSolarFromTemp(TaskContext& context) {
+std::unique_ptr<RowEstimator> prepareSolarFromTemp(TaskContext& context) {
     const double latitude = readRealField(context.settings.task4Latitude);
     const int region = context.settings.solarRegion;
     if (region == MidWestUsa && latitude < 0) {
         context.messenger.tone(Tone::Error);
         context.messenger.plain("A positive latitude value must be used for this region");
         context.state.abort = true;
-        return;
+        return nullptr;
     }
-    TemperatureEstimator estimator(latitudeInRadians(latitude), region,
-                                   context.spec.unitOf(TMax) == "oC");
-    runEstimation(context, estimator, solarEstimate);
+    return std::make_unique<TemperatureEstimator>(latitudeInRadians(latitude), region,
+                                                  context.spec.unitOf(TMax) == "oC");
+}
+
+void estimateSolarFromTemp(TaskContext& context) {
+    if (std::unique_ptr<RowEstimator> estimator = prepareSolarFromTemp(context))
+        runEstimation(context, *estimator, solarEstimate);
 }
 
 } // namespace climora

@@ -5,9 +5,10 @@
 #include "formats/ConvertedDay.h"
 #include "input/ColumnSpec.h"
 #include "input/Task.h"
+#include "methods/EstimationPass.h"
 #include "notes/RunNotes.h"
-#include "pipeline/DataCheckup.h"
 #include "pipeline/ConversionPass.h"
+#include "pipeline/DataCheckup.h"
 #include "pipeline/DataRows.h"
 #include "pipeline/InputLines.h"
 #include "pipeline/RunState.h"
@@ -83,6 +84,7 @@ bool prepareRun(const ProcessRequest& request, TaskContext& context, RunNotes& n
 struct PassesWhileExtracting {
     std::optional<CheckupScreen> checkup;
     std::optional<ConversionPass> conversion;
+    std::optional<EstimationPass> estimation;
 
     std::vector<RowSink*> sinks() {
         std::vector<RowSink*> all;
@@ -90,22 +92,38 @@ struct PassesWhileExtracting {
             all.push_back(&*checkup);
         if (conversion)
             all.push_back(&*conversion);
+        if (estimation)
+            all.push_back(&*estimation);
         return all;
     }
     // Whether a pass after the checkup replays the rows.
     bool rowsReplayed(int task) const {
-        return !checkup || (task != task::checkData && !conversion);
+        return !checkup || (task != task::checkData && !conversion && !estimation);
+    }
+    // The task's step, done by a pass when one took it.
+    void runTask(TaskContext& context) {
+        if (conversion)
+            conversion->complete();
+        else if (estimation)
+            estimation->complete();
+        else
+            runTaskStep(context);
     }
 };
 
-void startPasses(PassesWhileExtracting& passes, const ProcessRequest& request,
-                 TaskContext& context, const ScreenedRowWatch& screenedRows) {
+void startPasses(PassesWhileExtracting& passes, const ProcessRequest& request, TaskContext& context,
+                 const ScreenedRowWatch& screenedRows) {
     if (!rowsAssembledWhileExtracting(context, request.missingValues) ||
         !checkupScreensRows(context.spec))
         return;
     passes.checkup.emplace(context, screenedRows);
-    if (taskTraits(context.state.task).alwaysConverts)
+    const RunState& state = context.state;
+    if (taskTraits(state.task).alwaysConverts) {
         passes.conversion.emplace(context);
+    } else if (taskTraits(state.task).estimates && state.convertAndRearrange) {
+        if (std::unique_ptr<RowEstimator> estimator = estimatorBeforeRows(context))
+            passes.estimation.emplace(context, std::move(estimator));
+    }
 }
 
 // Extraction, missing values, checkup and the task; false when a step stopped.
@@ -129,10 +147,7 @@ bool processData(const ProcessRequest& request, TaskContext& context, RunEnd& st
             stopEnd = RunEnd::Checked;
         return false;
     }
-    if (passes.conversion)
-        passes.conversion->complete();
-    else
-        runTaskStep(context);
+    passes.runTask(context);
     return !context.state.abort;
 }
 
