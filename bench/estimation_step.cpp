@@ -81,7 +81,8 @@ void measure(const char* label, int task, bool convert, const WorkFolder& work,
     settings.task4Latitude = settings.task5Latitude = settings.task7Latitude = "40.8";
     settings.elevation = "300";
     StreamedPanel panel;
-    TaskContext context{work, state, spec, record, messenger, gauge, settings, panel, "bench", {}};
+    TaskContext context{work,     state, spec,    record, messenger, gauge,
+                        settings, panel, "bench", {},     {},        {}};
     auto start = std::chrono::steady_clock::now();
     if (task == 4)
         estimateSolarFromTemp(context);

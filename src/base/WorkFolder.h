@@ -33,14 +33,14 @@ inline constexpr std::string_view workFolderName = "Climora2016_1";
 // The temporaries in the work folder. A run hands its data from step to step
 // through them; start-up and shutdown delete them (deleteTemporaries).
 namespace temporary {
-inline constexpr std::string_view input = "Input.~";     // the rows a step reads
-inline constexpr std::string_view output = "Output.~";   // the rows a step writes
-inline constexpr std::string_view estimates = "Out.~";   // one estimate per data row
-inline constexpr std::string_view rows = "Rows.~";       // a run's rows beyond what memory keeps
-inline constexpr std::string_view checkup = "Checkup.~"; // the checkup's report while it screens
+inline constexpr std::string_view input = "Input.~";        // the rows a step reads
+inline constexpr std::string_view output = "Output.~";      // the rows a step writes
+inline constexpr std::string_view estimates = "Out.~";      // one estimate per data row
+inline constexpr std::string_view rows = "Rows.~";          // a run's rows beyond what memory keeps
+inline constexpr std::string_view checkup = "Checkup.~";    // the checkup's report while it screens
 inline constexpr std::string_view conversion = "Convert.~"; // a conversion made while rows are read
-inline constexpr std::string_view report = "Report.~";   // the missing-value report
-inline constexpr std::string_view layout = "Layout.~";   // a crop model's weather file
+inline constexpr std::string_view report = "Report.~";      // the missing-value report
+inline constexpr std::string_view layout = "Layout.~";      // a crop model's weather file
 inline constexpr std::string_view templateList = "TemplateList.~"; // the new list, first
 inline constexpr std::string_view cleanDataMarker = "DSMA1.~"; // the explanation not wanted again
 } // namespace temporary

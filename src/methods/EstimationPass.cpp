@@ -61,7 +61,7 @@ std::unique_ptr<RowEstimator> estimatorBeforeRows(const TaskContext& context) {
     QuietMessenger quiet;
     TaskContext quietContext{
         context.work,     state,         context.spec,      record, quiet, context.gauge,
-        context.settings, context.panel, context.inputName, {}};
+        context.settings, context.panel, context.inputName, {},     {},    {}};
     std::unique_ptr<RowEstimator> estimator;
     try {
         estimator = prepareEstimator(quietContext);

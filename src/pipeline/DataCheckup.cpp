@@ -161,7 +161,8 @@ CheckupScreen::CheckupScreen(TaskContext& context, ScreenedRowWatch eachRow)
       reportFile_(context.work.file(temporary::checkup)) {
     const ColumnSpec& spec = context.spec;
     bool doyMode = spec.holds(DOY) || spec.holds(YYDOY);
-    screening_.reset(new Screening{checkupFactorsOf(spec), doyMode, TextLineWriter(reportFile_)});
+    screening_.reset(
+        new Screening{checkupFactorsOf(spec), doyMode, TextLineWriter(reportFile_), {}, {}});
     writeReportHeader(screening_->report, doyMode);
 }
 

@@ -222,10 +222,13 @@ void rewriteRows(TaskContext& context, InputLines& lines, TextLineWriter& writer
                  MissingValueCheck& missingValues, const MissingValueSettings& settings,
                  long long sign, const RawLineWatch& watch, std::vector<RowSink*> sinks) {
     std::vector<std::string> headerLines;
-    for (std::string line; static_cast<long long>(headerLines.size()) < context.state.rowsBeforeData &&
-                           lines.header(line);) {
+    std::string line;
+    auto headerWanted = [&] {
+        return static_cast<long long>(headerLines.size()) < context.state.rowsBeforeData;
+    };
+    while (headerWanted() && lines.header(line)) {
         writer.line(line);
-        headerLines.push_back(std::move(line));
+        headerLines.push_back(line);
     }
     for (RowSink* sink : sinks)
         sink->beginRows(headerLines);

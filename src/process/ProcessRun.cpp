@@ -182,7 +182,7 @@ ProcessOutcome runProcess(const ProcessRequest& request, const WorkFolder& work,
     ColumnSpec spec;
     TaskContext context{
         work, state, spec, record, messenger, gauge, request.estimation, panel, request.inputName,
-        {}};
+        {},   {},    {}};
 
     ProcessOutcome outcome;
     if (request.keepDays)

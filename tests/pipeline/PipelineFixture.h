@@ -31,8 +31,8 @@ class PipelineTest : public ::testing::Test {
     CountingGauge gauge;
     EstimationSettings settings;
     StreamedPanel panel;
-    TaskContext context{work,  state,    spec,  record,        messenger,
-                        gauge, settings, panel, "station.txt", {}};
+    TaskContext context{work,     state, spec,          record, messenger, gauge,
+                        settings, panel, "station.txt", {},     {},        {}};
 
     // Slots 1.. hold these variables with these unit texts.
     void columns(std::initializer_list<std::pair<int, std::string>> slots) {

@@ -27,7 +27,7 @@ TEST_F(EndNotes, AShortDataLineEndsTheDataAndEverythingAfterItGoes) {
          "\r\nab\r\n2005 1 3\r\n2005 2 4\r\n", 4},
         {"only\r\nheader\r\n", 5, "only\r\nheader\r\n", nullptr, 2}, // N beyond the last line
         {"2005\xC2\xB0\r\n", 0, "2005\xC2\xB0\r\n", "2005 \r\n", 1}, // 5 characters, 6 bytes
-        {"20\xC2\xB0\xC2\xB0\r\n9", 0, "", nullptr, 2},                  // four characters
+        {"20\xC2\xB0\xC2\xB0\r\n9", 0, "", nullptr, 2},              // four characters
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.input);
