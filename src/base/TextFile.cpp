@@ -306,8 +306,8 @@ bool TextLineReader::restIsPlainUtf8() {
         data.resize(carried + chunkSize);
         std::size_t n = std::fread(data.data() + carried, 1, chunkSize, file_.get());
         data.resize(carried + n);
-        if (n == 0) {
-            plain = plain && data.empty();
+        if (n == 0) { // what was kept back is the file's last character
+            plain = plain && isValidUtf8(data);
             break;
         }
     }

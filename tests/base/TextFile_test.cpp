@@ -124,3 +124,37 @@ TEST(TextLineReader, FindsEveryKindOfLineEndAtAnyOffsetAsSplitLinesDoes) {
     EXPECT_EQ(detectEncoding(text), TextEncoding::Utf8);
     EXPECT_EQ(detectEncoding(text + std::string(9, 'x') + "\xB0"), TextEncoding::Windows1252);
 }
+
+// The encoding is settled at the first byte that is not ASCII, however far
+// into the file: the lines are those of the whole file decoded at once.
+TEST(TextLineReader, SettlesTheEncodingWhereTheFirstOtherByteStands) {
+    TempFolder folder;
+    std::string ascii;
+    for (int i = 0; ascii.size() < (300u << 10); ++i)
+        ascii += "2005\t" + std::to_string(i) + "\r\n";
+    const struct {
+        const char* what;
+        std::string tail;
+    } cases[] = {
+        {"ASCII only", "end\r\n"},
+        {"Windows-1252", "12\xB0 F\r\nlast \x80"},
+        {"UTF-8", "12\xC2\xB0 F\r\nlast \xE2\x82\xAC"},
+        {"UTF-8, then a byte that is not", "12\xC2\xB0 F\r\n\xB0"},
+        {"a character cut at a read's end", std::string(128 << 10, 'x') + "\xC2\xB0\r\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        writeBytes(folder / "f.txt", ascii + c.tail);
+        TextLineReader reader(folder / "f.txt");
+        std::vector<std::string> streamed;
+        std::string line;
+        while (reader.next(line))
+            streamed.push_back(line);
+        EXPECT_EQ(streamed, readTextLines(folder / "f.txt"));
+    }
+    writeBytes(folder / "nul.txt", ascii + std::string("2005\0 1\r\n", 9));
+    TextLineReader late(folder / "nul.txt"); // the first lines are handed out
+    std::string line;
+    ASSERT_TRUE(late.next(line));
+    EXPECT_THROW(while (late.next(line)){}, NotATextFile);
+}
