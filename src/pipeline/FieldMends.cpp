@@ -29,23 +29,18 @@ std::size_t trailingSeparator(const std::string& line, char separator) {
     return last != std::string::npos && line[last] == separator ? last : std::string::npos;
 }
 
-// The separator that closes the line's first empty field, or npos. It hops
-// from separator to separator: a field is empty when only blanks stand
-// between two of them.
+// The separator that closes the line's first empty field, or npos.
 std::size_t firstEmptyField(const std::string& line, char separator, std::size_t trailing) {
-    std::size_t fieldStart = std::string::npos; // after the last separator
-    for (std::size_t i = line.find(separator); i != std::string::npos;
-         i = line.find(separator, i + 1)) {
-        if (i == trailing)
-            break;
-        if (fieldStart != std::string::npos) {
-            std::size_t k = fieldStart;
-            while (k < i && isBlank(line[k]))
-                ++k;
-            if (k == i)
+    bool afterSeparator = false; // only blanks since the last separator
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        char c = line[i];
+        if (c == separator && i != trailing) {
+            if (afterSeparator)
                 return i;
+            afterSeparator = true;
+        } else if (c != ' ' && c != '\t') {
+            afterSeparator = false;
         }
-        fieldStart = i + 1;
     }
     return std::string::npos;
 }

@@ -35,7 +35,13 @@ void appendValue(std::string& out, double x) {
 // A plain decimal of at most 15 digits and 3 decimals was read exactly, and
 // its normal form reads back as the same value: a whole number as that
 // integer ("-0" as 0), any other as itself.
-std::optional<double> plainRereadValue(std::string_view token, double x) {
+std::optional<double> plainRereadValue(std::string_view token, double x,
+                                       const PlainDecimal& plain) {
+    if (plain.decimals >= 0) {
+        if (plain.decimals > 3)
+            return std::nullopt;
+        return plain.zeroFraction ? static_cast<double>(static_cast<long long>(x)) : x;
+    }
     std::size_t i = !token.empty() && token[0] == '-' ? 1 : 0;
     std::size_t digits = 0;
     for (; i < token.size() && token[i] >= '0' && token[i] <= '9'; ++i)
@@ -68,12 +74,13 @@ NormalForm::NormalForm(long long sign, std::string substitution)
     appendRereadTokens(substitution_, substitutionTokens_);
 }
 
-void NormalForm::add(double x, std::string_view token, std::string* line, RereadTokens& tokens) {
+void NormalForm::add(double x, std::string_view token, std::string* line, RereadTokens& tokens,
+                     const PlainDecimal& plain) {
     if (roundsTo(x, sign_)) {
         tokens.insert(tokens.end(), substitutionTokens_.begin(), substitutionTokens_.end());
         if (line)
             *line += substitution_;
-    } else if (std::optional<double> value = plainRereadValue(token, x)) {
+    } else if (std::optional<double> value = plainRereadValue(token, x, plain)) {
         auto sentinel =
             *value == missingValueSentinel ? RereadToken::Sentinel::Yes : RereadToken::Sentinel::No;
         tokens.push_back({*value, false, sentinel});

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "pipeline/NumberReader.h"
+
 #include <span>
 #include <string>
 #include <string_view>
@@ -32,7 +34,9 @@ class NormalForm {
     // `line` is given, and the tokens a reader of the written text finds to
     // `tokens`. Plain decimals of up to three decimals are their own reread
     // value, so only other values are written out to be read again.
-    void add(double x, std::string_view token, std::string* line, RereadTokens& tokens);
+    // `plain` tells how the reader read the token, when it knows.
+    void add(double x, std::string_view token, std::string* line, RereadTokens& tokens,
+             const PlainDecimal& plain = {});
     // Appends the normal form of `x` alone.
     void appendText(double x, std::string& line) const;
 

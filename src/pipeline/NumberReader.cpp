@@ -84,7 +84,8 @@ namespace {
 // Reads a plain decimal ("-12.5", at most 15 digits) that stands at `pos`
 // as a whole token, the common case, while finding its end; false for any
 // other token, which is then read the general way.
-bool readPlainDecimal(std::string_view line, std::size_t pos, std::size_t& end, double& value) {
+bool readPlainDecimal(std::string_view line, std::size_t pos, std::size_t& end, double& value,
+                      PlainDecimal& plain) {
     const char* p = line.data() + pos;
     const char* last = line.data() + line.size();
     bool negative = *p == '-';
@@ -95,15 +96,19 @@ bool readPlainDecimal(std::string_view line, std::size_t pos, std::size_t& end, 
         mantissa = mantissa * 10 + static_cast<unsigned>(*p++ - '0');
     long wholeDigits = p - digits;
     long fractionDigits = 0;
+    bool zeroFraction = true;
     if (p != last && *p == '.') {
         const char* fraction = ++p;
-        while (p != last && static_cast<unsigned>(*p - '0') < 10)
+        while (p != last && static_cast<unsigned>(*p - '0') < 10) {
+            zeroFraction = zeroFraction && *p == '0';
             mantissa = mantissa * 10 + static_cast<unsigned>(*p++ - '0');
+        }
         fractionDigits = p - fraction;
     }
     long total = wholeDigits + fractionDigits;
     if ((p != last && !isBlank(*p)) || total == 0 || total > maxShortDigits)
         return false;
+    plain = {static_cast<int>(fractionDigits), zeroFraction};
     value = static_cast<double>(mantissa);
     if (fractionDigits > 0)
         value /= powersOfTen[fractionDigits];
@@ -122,11 +127,12 @@ double NumberReader::next() {
             ++pos_;
         std::size_t start = pos_;
         double value;
-        if (pos_ < line_.size() && readPlainDecimal(line_, start, pos_, value)) {
+        if (pos_ < line_.size() && readPlainDecimal(line_, start, pos_, value, lastPlain_)) {
             ++valuesOnLine_;
             lastToken_ = std::string_view(line_).substr(start, pos_ - start);
             return value;
         }
+        lastPlain_ = PlainDecimal{};
         std::string_view token = nextToken(line_, pos_);
         if (!token.empty()) {
             ++valuesOnLine_;

@@ -28,6 +28,13 @@ std::string_view nextToken(std::string_view line, std::size_t& pos);
 // The token's value; throws InvalidNumericInput for a non-number.
 double tokenValue(std::string_view token);
 
+// How a token was read: as a plain decimal ("-12.5", at most 15 digits, read
+// exactly) with this many decimals, or (-1) the general way.
+struct PlainDecimal {
+    int decimals = -1;
+    bool zeroFraction = false; // no decimals, or all of them 0
+};
+
 // Reads number tokens from the lines of a text file as one stream: every
 // character of code 32 or below (blanks, tabs, line ends) separates tokens,
 // so a line short of values takes the next line's. At the end of the file a
@@ -56,6 +63,7 @@ class NumberReader {
     long linesRead() const { return linesRead_; }
     int valuesOnLine() const { return valuesOnLine_; }
     std::string_view lastToken() const { return lastToken_; }
+    const PlainDecimal& lastPlain() const { return lastPlain_; }
 
   private:
     bool loadLine();
@@ -68,6 +76,7 @@ class NumberReader {
     long linesRead_ = 0;
     int valuesOnLine_ = 0;
     std::string_view lastToken_;
+    PlainDecimal lastPlain_;
 };
 
 } // namespace climora

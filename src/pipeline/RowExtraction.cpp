@@ -177,7 +177,8 @@ void valueSubstitution(RowPass& pass, NormalForm& form, const std::string& signT
         try {
             do {
                 double x = numbers.next();
-                form.add(x, numbers.lastToken(), writeLines ? &line.text : nullptr, line.tokens);
+                form.add(x, numbers.lastToken(), writeLines ? &line.text : nullptr, line.tokens,
+                         numbers.lastPlain());
                 line.values.push_back(x);
             } while (!numbers.restOfLineBlank());
         } catch (const InvalidNumericInput&) {
