@@ -75,38 +75,34 @@ std::unique_ptr<RowEstimator> estimatorBeforeRows(const TaskContext& context) {
 
 EstimationPass::EstimationPass(TaskContext& context, std::unique_ptr<RowEstimator> estimator)
     : context_(context), estimator_(std::move(estimator)),
-      kind_(estimateKindOf(context.state.task)), factors_(factorsWithEstimate(context.spec, kind_)),
-      file_(context.work.file(temporary::conversion)) {
-    conversion_.emplace(file_);
+      kind_(estimateKindOf(context.state.task)), file_(context.work.file(temporary::conversion)),
+      converted_(context, factorsWithEstimate(context.spec, kind_), file_.writer()) {
     if (context.state.keepsWorkFiles)
         estimates_.emplace(context.work.file(temporary::estimates));
 }
 
-EstimationPass::~EstimationPass() {
-    conversion_.reset();
-    if (!completed_) {
-        std::error_code ignored;
-        std::filesystem::remove(file_, ignored);
-    }
-}
+EstimationPass::~EstimationPass() = default;
 
 // The header the conversion reads from Input.~ once the description has
 // been put before its first line (or, without header lines, as the title).
 void EstimationPass::beginRows(const std::vector<std::string>& headerLines) {
+    TextLineWriter& output = file_.writer();
     std::string description = estimator_->description(true);
     long long rows = context_.state.rowsBeforeData;
     if (rows <= 0)
-        conversion_->line(description);
+        output.line(description);
     for (long long k = 0; k < rows; ++k) {
         std::string line = k < static_cast<long long>(headerLines.size())
                                ? headerLines[static_cast<std::size_t>(k)]
                                : std::string();
-        conversion_->line(k == 0 ? description + line : line);
+        output.line(k == 0 ? description + line : line);
     }
-    conversion_->line(agroviaColumnNames);
-    conversion_->line(agroviaUnits);
+    output.line(agroviaColumnNames);
+    output.line(agroviaUnits);
 }
 
+// Each row's estimate goes into the row's conversion as its text reads; the
+// estimates go on after a row without a date has stopped the conversion.
 void EstimationPass::addRow(const double* values) {
     if (!failure_.empty())
         return;
@@ -122,8 +118,9 @@ void EstimationPass::addRow(const double* values) {
     ++estimated_;
     if (estimates_)
         estimates_->line(text);
-    if (dated_)
-        convert(tokenValue(text)); // the estimate as the conversion reads it back
+    WeatherRecord converted = record_;
+    converted.value(kind_.variable) = tokenValue(text);
+    converted_.add(converted);
 }
 
 bool EstimationPass::estimate(std::string& text) {
@@ -136,24 +133,8 @@ bool EstimationPass::estimate(std::string& text) {
     return true;
 }
 
-// The conversion stops at the first row without a date.
-void EstimationPass::convert(double estimate) {
-    WeatherRecord converted = record_;
-    converted.value(kind_.variable) = estimate;
-    std::optional<int> dayOfYear = convertedDayOfYear(converted);
-    if (!dayOfYear) {
-        dated_ = false;
-        return;
-    }
-    appendAgroviaLine(line_, converted, *dayOfYear, factors_);
-    conversion_->line(line_);
-    if (context_.dayConverted)
-        context_.dayConverted(converted, *dayOfYear);
-    ++converted_;
-}
-
 void EstimationPass::finish() {
-    conversion_->close();
+    file_.close();
     if (estimates_)
         estimates_->close();
 }
@@ -169,12 +150,10 @@ void EstimationPass::complete() {
     assembleConversionInput(context_.work, context_.state.rowsBeforeData,
                             estimator_->description(true));
     context_.spec.unitTexts[kind_.variable - firstMeasured] = kind_.unitText;
-    for (long i = 0; i < converted_; ++i)
+    for (long i = 0; i < converted_.count(); ++i)
         context_.gauge.step();
-    conversion_.reset();
-    std::filesystem::rename(file_, context_.work.file(temporary::output));
-    completed_ = true;
-    if (!dated_) {
+    file_.commit(context_.work.file(temporary::output));
+    if (!converted_.dated()) {
         context_.messenger.reportError("Date is missing. Check the input data and try again.");
         context_.state.abort = true;
     }

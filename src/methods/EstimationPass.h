@@ -1,12 +1,12 @@
 #pragma once
 
+#include "base/PendingFile.h"
 #include "base/TextFile.h"
 #include "methods/EstimationRun.h"
 #include "pipeline/Conversion.h"
 #include "pipeline/RowSink.h"
 #include "pipeline/TaskContext.h"
 
-#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -41,22 +41,16 @@ class EstimationPass : public RowSink {
 
   private:
     bool estimate(std::string& text);
-    void convert(double estimate);
 
     TaskContext& context_;
     std::unique_ptr<RowEstimator> estimator_;
     EstimateKind kind_;
-    ConversionFactors factors_;
-    std::filesystem::path file_;
-    std::optional<TextLineWriter> conversion_;
+    PendingFile file_;
+    ConvertedRows converted_;
     std::optional<TextLineWriter> estimates_;
     WeatherRecord record_;
     std::string failure_;
-    std::string line_;
     long estimated_ = 0;
-    long converted_ = 0;
-    bool dated_ = true;
-    bool completed_ = false;
 };
 
 } // namespace climora

@@ -96,25 +96,35 @@ bool writeAgroviaRows(TaskContext& context, std::optional<TextLineReader>& estim
     if (estimateFile)
         estimates.emplace(*estimateFile);
     WeatherRecord& record = context.record;
-    std::string line;
-    while (rows.next()) {
+    ConvertedRows converted(context, factors, output);
+    while (converted.dated() && rows.next()) {
         if (estimates) {
             record.value(estimated) = estimates->next();
             estimates->skipLine();
         }
-        std::optional<int> dayOfYear = convertedDayOfYear(record);
-        if (!dayOfYear)
-            return false;
-        appendAgroviaLine(line, record, *dayOfYear, factors);
-        output.line(line);
-        if (context.dayConverted)
-            context.dayConverted(record, *dayOfYear);
-        context.gauge.step();
+        converted.add(record);
+        if (converted.dated())
+            context.gauge.step();
     }
-    return true;
+    return converted.dated();
 }
 
 } // namespace
+
+void ConvertedRows::add(const WeatherRecord& record) {
+    if (!dated_)
+        return;
+    std::optional<int> dayOfYear = convertedDayOfYear(record);
+    if (!dayOfYear) {
+        dated_ = false;
+        return;
+    }
+    appendAgroviaLine(line_, record, *dayOfYear, factors_);
+    output_.line(line_);
+    if (context_.dayConverted)
+        context_.dayConverted(record, *dayOfYear);
+    ++count_;
+}
 
 void convertRearrange(TaskContext& context) {
     const ColumnSpec& spec = context.spec;

@@ -39,6 +39,27 @@ std::optional<int> convertedDayOfYear(const WeatherRecord& record);
 // One data line of the layout (without its line end) in `text`.
 void appendAgroviaLine(std::string& text, const WeatherRecord& record, int dayOfYear,
                        const ConversionFactors& factors);
+// Writes converted rows, a line each, and hands each to the context's
+// dayConverted; stops at the first row without a date.
+class ConvertedRows {
+  public:
+    ConvertedRows(const TaskContext& context, const ConversionFactors& factors,
+                  TextLineWriter& output)
+        : context_(context), factors_(factors), output_(output) {}
+
+    void add(const WeatherRecord& record);
+    bool dated() const { return dated_; }
+    long count() const { return count_; }
+
+  private:
+    const TaskContext& context_;
+    ConversionFactors factors_;
+    TextLineWriter& output_;
+    std::string line_;
+    long count_ = 0;
+    bool dated_ = true;
+};
+
 // The N header lines from `input` (empty past its end, or the input name
 // when N is 0), then the column names and units.
 void writeAgroviaHeader(const TaskContext& context, LineSource& input, TextLineWriter& output);

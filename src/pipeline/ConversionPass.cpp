@@ -24,57 +24,35 @@ class HeaderLines : public LineSource {
 } // namespace
 
 ConversionPass::ConversionPass(TaskContext& context)
-    : context_(context), factors_(conversionFactorsOf(context.spec)),
-      file_(context.work.file(temporary::conversion)) {
-    output_.emplace(file_);
-}
+    : context_(context), file_(context.work.file(temporary::conversion)),
+      converted_(context, conversionFactorsOf(context.spec), file_.writer()) {}
 
-ConversionPass::~ConversionPass() {
-    output_.reset();
-    if (!completed_) {
-        std::error_code ignored;
-        std::filesystem::remove(file_, ignored);
-    }
-}
+ConversionPass::~ConversionPass() = default;
 
 void ConversionPass::beginRows(const std::vector<std::string>& headerLines) {
     HeaderLines header(headerLines);
-    writeAgroviaHeader(context_, header, *output_);
+    writeAgroviaHeader(context_, header, file_.writer());
 }
 
-// The conversion stops at the first row without a date.
 void ConversionPass::addRow(const double* values) {
-    if (!dated_)
-        return;
     try {
         for (int k = 1; k <= context_.spec.columnCount; ++k)
             assignValue(context_.spec, record_, k, values[k - 1]);
     } catch (const InvalidNumericInput&) {
         return; // the checkup, which reads the same rows, stops the run
     }
-    std::optional<int> dayOfYear = convertedDayOfYear(record_);
-    if (!dayOfYear) {
-        dated_ = false;
-        return;
-    }
-    appendAgroviaLine(line_, record_, *dayOfYear, factors_);
-    output_->line(line_);
-    if (context_.dayConverted)
-        context_.dayConverted(record_, *dayOfYear);
-    ++rows_;
+    converted_.add(record_);
 }
 
 void ConversionPass::finish() {
-    output_->close();
+    file_.close();
 }
 
 void ConversionPass::complete() {
-    for (long i = 0; i < rows_; ++i)
+    for (long i = 0; i < converted_.count(); ++i)
         context_.gauge.step();
-    output_.reset();
-    std::filesystem::rename(file_, context_.work.file(temporary::output));
-    completed_ = true;
-    if (!dated_) {
+    file_.commit(context_.work.file(temporary::output));
+    if (!converted_.dated()) {
         context_.messenger.reportError("Date is missing. Check the input data and try again.");
         context_.state.abort = true;
     }

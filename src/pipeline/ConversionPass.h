@@ -1,12 +1,9 @@
 #pragma once
 
-#include "base/TextFile.h"
+#include "base/PendingFile.h"
 #include "pipeline/Conversion.h"
 #include "pipeline/RowSink.h"
 #include "pipeline/TaskContext.h"
-
-#include <filesystem>
-#include <optional>
 
 namespace climora {
 
@@ -31,14 +28,9 @@ class ConversionPass : public RowSink {
 
   private:
     TaskContext& context_;
-    ConversionFactors factors_;
-    std::filesystem::path file_;
-    std::optional<TextLineWriter> output_;
+    PendingFile file_;
+    ConvertedRows converted_;
     WeatherRecord record_;
-    std::string line_;
-    long rows_ = 0;
-    bool dated_ = true;
-    bool completed_ = false;
 };
 
 } // namespace climora

@@ -151,28 +151,20 @@ CheckupFactors checkupFactorsOf(const ColumnSpec& spec) {
 struct CheckupScreen::Screening {
     CheckupFactors factors;
     bool doyMode;
-    TextLineWriter report;
     Sequence previous;
     std::string line;
 };
 
 CheckupScreen::CheckupScreen(TaskContext& context, ScreenedRowWatch eachRow)
     : context_(context), eachRow_(std::move(eachRow)),
-      reportFile_(context.work.file(temporary::checkup)) {
+      report_(context.work.file(temporary::checkup)) {
     const ColumnSpec& spec = context.spec;
     bool doyMode = spec.holds(DOY) || spec.holds(YYDOY);
-    screening_.reset(
-        new Screening{checkupFactorsOf(spec), doyMode, TextLineWriter(reportFile_), {}, {}});
-    writeReportHeader(screening_->report, doyMode);
+    screening_.reset(new Screening{checkupFactorsOf(spec), doyMode, {}, {}});
+    writeReportHeader(report_.writer(), doyMode);
 }
 
-CheckupScreen::~CheckupScreen() {
-    screening_.reset();
-    if (!announced_) {
-        std::error_code ignored;
-        std::filesystem::remove(reportFile_, ignored);
-    }
-}
+CheckupScreen::~CheckupScreen() = default;
 
 bool CheckupScreen::screen() {
     if (problem_)
@@ -188,7 +180,7 @@ bool CheckupScreen::screen() {
             suspiciousValue(record, comparedValues(record, s.factors), s.factors.solar);
         if (suspicious) {
             appendReportLine(s.line, record, d, s.doyMode);
-            s.report.line(s.line);
+            report_.writer().line(s.line);
             suspicious_ = true;
         }
         s.previous.year = record.year;
@@ -224,10 +216,7 @@ void CheckupScreen::endAtUnreadable() {
 CheckupResult CheckupScreen::announce() {
     for (long i = 0; i < rows_; ++i)
         context_.gauge.step();
-    screening_->report.close();
-    screening_.reset();
-    std::filesystem::rename(reportFile_, context_.work.file(temporary::output));
-    announced_ = true;
+    report_.commit(context_.work.file(temporary::output));
     return problem_ ? fail(context_, problem_) : announceOutcome(context_, suspicious_);
 }
 

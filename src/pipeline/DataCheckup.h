@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/PendingFile.h"
 #include "pipeline/RowSink.h"
 #include "pipeline/TaskContext.h"
 
@@ -53,11 +54,10 @@ class CheckupScreen : public RowSink {
 
     TaskContext& context_;
     ScreenedRowWatch eachRow_;
-    std::filesystem::path reportFile_;
+    PendingFile report_;
     std::unique_ptr<Screening> screening_;
     const char* problem_ = nullptr;
     bool suspicious_ = false;
-    bool announced_ = false;
     long rows_ = 0;
 };
 
