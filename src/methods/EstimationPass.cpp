@@ -3,6 +3,7 @@
 #include "input/Task.h"
 #include "methods/EstimationAssembly.h"
 #include "methods/EstimationTasks.h"
+#include "pipeline/ConversionPass.h"
 #include "pipeline/FixedText.h"
 #include "pipeline/NumberReader.h"
 #include "pipeline/RowParser.h"
@@ -150,13 +151,7 @@ void EstimationPass::complete() {
     assembleConversionInput(context_.work, context_.state.rowsBeforeData,
                             estimator_->description(true));
     context_.spec.unitTexts[kind_.variable - firstMeasured] = kind_.unitText;
-    for (long i = 0; i < converted_.count(); ++i)
-        context_.gauge.step();
-    file_.commit(context_.work.file(temporary::output));
-    if (!converted_.dated()) {
-        context_.messenger.reportError("Date is missing. Check the input data and try again.");
-        context_.state.abort = true;
-    }
+    completeConversion(context_, file_, converted_);
 }
 
 } // namespace climora

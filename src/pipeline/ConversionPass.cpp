@@ -49,12 +49,16 @@ void ConversionPass::finish() {
 }
 
 void ConversionPass::complete() {
-    for (long i = 0; i < converted_.count(); ++i)
-        context_.gauge.step();
-    file_.commit(context_.work.file(temporary::output));
-    if (!converted_.dated()) {
-        context_.messenger.reportError("Date is missing. Check the input data and try again.");
-        context_.state.abort = true;
+    completeConversion(context_, file_, converted_);
+}
+
+void completeConversion(TaskContext& context, PendingFile& file, const ConvertedRows& converted) {
+    for (long i = 0; i < converted.count(); ++i)
+        context.gauge.step();
+    file.commit(context.work.file(temporary::output));
+    if (!converted.dated()) {
+        context.messenger.reportError("Date is missing. Check the input data and try again.");
+        context.state.abort = true;
     }
 }
 

@@ -33,4 +33,8 @@ class ConversionPass : public RowSink {
     WeatherRecord record_;
 };
 
+// What a conversion made while the rows were read says once it is its
+// turn: its gauge steps, its file as Output.~, and a row without a date.
+void completeConversion(TaskContext& context, PendingFile& file, const ConvertedRows& converted);
+
 } // namespace climora
