@@ -31,7 +31,12 @@ bool asThousandths(double value, std::uint32_t& word) {
 RowRecording::RowRecording(std::size_t columns, std::filesystem::path spillFile,
                            std::size_t memoryLimit)
     : columns_(columns), spillFile_(std::move(spillFile)),
-      memoryLimitWords_(std::max<std::size_t>(memoryLimit / sizeof(std::uint32_t), 3)) {}
+      memoryLimitWords_(std::max<std::size_t>(memoryLimit / sizeof(std::uint32_t), 3)) {
+    // Room for the whole limit at once: growing by doubling would hold the
+    // old and the new block together, well above the limit. Untouched room
+    // costs no memory.
+    words_.reserve(memoryLimitWords_ + 3 * columns_); // a row may pass the limit
+}
 
 RowRecording::~RowRecording() {
     if (!spill_)
