@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/TextEncoding.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -10,12 +12,6 @@
 #include <vector>
 
 namespace climora {
-
-// Raised when a file's bytes are not text: NUL bytes, broken UTF-16, or
-// UTF-8 marked as such that is not.
-struct NotATextFile : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
 
 // Raised when a file cannot be opened, read or written.
 struct FileError : std::runtime_error {
@@ -28,13 +24,6 @@ struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
 using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
-
-enum class TextEncoding { Utf8, Utf8Bom, Utf16LE, Utf16BE, Windows1252 };
-
-// Decodes a file's bytes to UTF-8: a byte-order mark selects UTF-8 or UTF-16,
-// otherwise UTF-8 when the bytes are valid UTF-8, else Windows-1252.
-std::string decodeText(std::string_view bytes);
-TextEncoding detectEncoding(std::string_view bytes);
 
 // Splits at CR LF, LF or CR. A line end after the last line adds no line.
 std::vector<std::string> splitLines(std::string_view text);

@@ -66,9 +66,8 @@ bool prepareRun(const ProcessRequest& request, TaskContext& context, RunNotes& n
     if (context.inputFile.empty()) {
         request.saveInput(context.work.file(temporary::input));
         notes.setFileLines(removeEndNotes(context));
-    }
-    if (context.inputFile.empty())
         return assignUnit(request.columnSlots, spec, context.messenger);
+    }
     // The input file is read later; one that is not text is reported first.
     HeldMessages held(context.messenger);
     bool assigned = assignUnit(request.columnSlots, spec, held);
@@ -79,8 +78,8 @@ bool prepareRun(const ProcessRequest& request, TaskContext& context, RunNotes& n
 }
 
 // The passes that go through the rows while the extraction reads them: the
-// checkup, and the conversion of tasks 1 and 2. What they find is reported
-// once the extraction has reported its own outcome.
+// checkup, and the conversion of tasks 1 and 2 or an estimating task's. What
+// they find is reported once the extraction has reported its own outcome.
 struct PassesWhileExtracting {
     std::optional<CheckupScreen> checkup;
     std::optional<ConversionPass> conversion;
