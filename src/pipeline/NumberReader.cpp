@@ -20,67 +20,6 @@ bool isBlank(char c) {
     return static_cast<unsigned char>(c) <= 32;
 }
 
-} // namespace
-
-// Plain decimals ("-12.5") of at most 15 digits take a short cut: a whole
-// number below 2^53 divided by an exact power of ten is correctly rounded,
-// as from_chars is. Everything else goes the general way.
-std::optional<double> parseDataNumber(std::string_view token) {
-    const char* p = token.data();
-    const char* end = p + token.size();
-    bool negative = p != end && *p == '-';
-    p += negative;
-    std::uint64_t mantissa = 0;
-    const char* digits = p;
-    while (p != end && static_cast<unsigned>(*p - '0') < 10)
-        mantissa = mantissa * 10 + static_cast<unsigned>(*p++ - '0');
-    long wholeDigits = p - digits;
-    long fractionDigits = 0;
-    if (p != end && *p == '.') {
-        const char* fraction = ++p;
-        while (p != end && static_cast<unsigned>(*p - '0') < 10)
-            mantissa = mantissa * 10 + static_cast<unsigned>(*p++ - '0');
-        fractionDigits = p - fraction;
-    }
-    long total = wholeDigits + fractionDigits;
-    if (p != end || total == 0 || total > maxShortDigits)
-        return parseNumber(token);
-    auto value = static_cast<double>(mantissa);
-    if (fractionDigits > 0)
-        value /= powersOfTen[fractionDigits];
-    return negative ? -value : value;
-}
-
-bool NumberReader::loadLine() {
-    if (!lines_.next(line_))
-        return false;
-    if (filter_)
-        filter_(line_);
-    pos_ = 0;
-    haveLine_ = true;
-    ++linesRead_;
-    valuesOnLine_ = 0;
-    return true;
-}
-
-std::string_view nextToken(std::string_view line, std::size_t& pos) {
-    while (pos < line.size() && isBlank(line[pos]))
-        ++pos;
-    std::size_t start = pos;
-    while (pos < line.size() && pos - start < maxTokenLength && !isBlank(line[pos]))
-        ++pos;
-    return line.substr(start, pos - start);
-}
-
-double tokenValue(std::string_view token) {
-    std::optional<double> value = parseDataNumber(token);
-    if (!value)
-        throw InvalidNumericInput();
-    return *value;
-}
-
-namespace {
-
 // Reads a plain decimal ("-12.5", at most 15 digits) that stands at `pos`
 // as a whole token, the common case, while finding its end; false for any
 // other token, which is then read the general way.
@@ -118,6 +57,46 @@ bool readPlainDecimal(std::string_view line, std::size_t pos, std::size_t& end, 
 }
 
 } // namespace
+
+// Plain decimals ("-12.5") of at most 15 digits take a short cut: a whole
+// number below 2^53 divided by an exact power of ten is correctly rounded,
+// as from_chars is. Everything else goes the general way.
+std::optional<double> parseDataNumber(std::string_view token) {
+    std::size_t end = 0;
+    double value = 0;
+    PlainDecimal plain;
+    if (!token.empty() && readPlainDecimal(token, 0, end, value, plain) && end == token.size())
+        return value;
+    return parseNumber(token);
+}
+
+bool NumberReader::loadLine() {
+    if (!lines_.next(line_))
+        return false;
+    if (filter_)
+        filter_(line_);
+    pos_ = 0;
+    haveLine_ = true;
+    ++linesRead_;
+    valuesOnLine_ = 0;
+    return true;
+}
+
+std::string_view nextToken(std::string_view line, std::size_t& pos) {
+    while (pos < line.size() && isBlank(line[pos]))
+        ++pos;
+    std::size_t start = pos;
+    while (pos < line.size() && pos - start < maxTokenLength && !isBlank(line[pos]))
+        ++pos;
+    return line.substr(start, pos - start);
+}
+
+double tokenValue(std::string_view token) {
+    std::optional<double> value = parseDataNumber(token);
+    if (!value)
+        throw InvalidNumericInput();
+    return *value;
+}
 
 double NumberReader::next() {
     while (true) {

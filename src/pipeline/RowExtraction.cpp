@@ -4,7 +4,6 @@
 #include "base/TextFile.h"
 #include "input/Task.h"
 #include "pipeline/FieldMends.h"
-#include "pipeline/FixedText.h"
 #include "pipeline/InputLines.h"
 #include "pipeline/NormalForm.h"
 #include "pipeline/NumberReader.h"
@@ -13,7 +12,6 @@
 #include "pipeline/UnreadableNumber.h"
 #include "tools/CleanData.h"
 
-#include <cmath>
 #include <filesystem>
 #include <memory>
 #include <optional>
